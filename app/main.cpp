@@ -1,0 +1,13 @@
+#include "app/StartUp.h"
+#include "ui/ProgramFont.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Verdalo"));
+    QApplication::setApplicationVersion(QStringLiteral(VERDALO_VERSION));
+    modUI::ApplyProgramFont(app);
+    return modMain::RunProgram(app);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QToolBar;
+class QWidget;
+
+namespace modUI {
+
+struct ToolButtonSpec
+{
+    QString key;
+    QString caption;
+    QString toolTip;
+};
+
+// A toolbar whose buttons are dispatched by key; each button's action is named by its key.
+QToolBar *CreateToolBar(QWidget *parent, const QString &objectName,
+                        const QList<ToolButtonSpec> &buttons,
+                        std::function<void(const QString &key)> clicked);
+QAction *ToolBarButton(QToolBar *toolBar, const QString &key);
+
+} // namespace modUI
