@@ -9,30 +9,48 @@ namespace {
 
 enum class Kind { Space, String, Word, Name, Number, Op, Raw };
 
+// Token texts view the statement being translated; new texts live in storage.
 struct Node
 {
     Kind kind = Kind::Raw;
-    QString text;
+    QStringView text;
     bool group = false;
     std::vector<Node> children;
+    QString upper; // words only, for keyword tests
+    QString storage;
 };
 
 using Nodes = std::vector<Node>;
 
-bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('@') || c == QLatin1Char('#') || c.unicode() >= 0x80; }
+bool isWordChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '@' || u == '#' || u >= 0x80;
+}
+
+bool isBlank(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == ' ' || u == '\t' || u == '\n' || u == '\r' || (u >= 0x80 && c.isSpace());
+}
 
 // Flat token list; parentheses are kept as Op tokens for the tree builder.
 std::vector<Node> tokenize(const QString &sql)
 {
     std::vector<Node> out;
-    const int n = sql.size();
+    const int n = int(sql.size());
+    out.reserve(n / 3);
     int i = 0;
-    auto push = [&](Kind k, int from, int to) { out.push_back({k, sql.mid(from, to - from), false, {}}); };
+    auto push = [&](Kind k, int from, int to) {
+        out.push_back({k, QStringView(sql).mid(from, to - from), false, {}, {}, {}});
+        if (k == Kind::Word)
+            out.back().upper = out.back().text.toString().toUpper();
+    };
     while (i < n) {
         const QChar c = sql.at(i);
         int j = i + 1;
-        if (c.isSpace()) {
-            while (j < n && sql.at(j).isSpace()) ++j;
+        if (isBlank(c)) {
+            while (j < n && isBlank(sql.at(j))) ++j;
             push(Kind::Space, i, j);
         } else if (c == QLatin1Char('\'')) {
             while (j < n) {
@@ -59,8 +77,10 @@ std::vector<Node> tokenize(const QString &sql)
             while (j < n && isWordChar(sql.at(j))) ++j;
             push(Kind::Word, i, j);
         } else {
-            static const QStringList twoChar = {QStringLiteral("<="), QStringLiteral(">="), QStringLiteral("<>"), QStringLiteral("!="), QStringLiteral("||")};
-            if (j < n && twoChar.contains(sql.mid(i, 2)))
+            const QChar d = j < n ? sql.at(j) : QChar();
+            const bool twoChar = (d == QLatin1Char('=') && QStringView(u"<>!").contains(c))
+                || (c == QLatin1Char('<') && d == QLatin1Char('>')) || (c == QLatin1Char('|') && d == QLatin1Char('|'));
+            if (twoChar)
                 ++j;
             push(Kind::Op, i, j);
         }
@@ -69,11 +89,11 @@ std::vector<Node> tokenize(const QString &sql)
     return out;
 }
 
-Nodes buildTree(const std::vector<Node> &tokens, size_t &pos, bool nested)
+Nodes buildTree(std::vector<Node> &tokens, size_t &pos, bool nested)
 {
     Nodes level;
     while (pos < tokens.size()) {
-        const Node &t = tokens[pos++];
+        Node &t = tokens[pos++];
         if (t.kind == Kind::Op && t.text == QLatin1String("(")) {
             Node g;
             g.group = true;
@@ -82,25 +102,42 @@ Nodes buildTree(const std::vector<Node> &tokens, size_t &pos, bool nested)
         } else if (t.kind == Kind::Op && t.text == QLatin1String(")") && nested) {
             return level;
         } else {
-            level.push_back(t);
+            level.push_back(std::move(t));
         }
     }
     return level;
 }
 
+void renderInto(QString &out, const Nodes &nodes)
+{
+    for (const Node &n : nodes) {
+        if (!n.group) {
+            out += n.text;
+            continue;
+        }
+        out += QLatin1Char('(');
+        renderInto(out, n.children);
+        out += QLatin1Char(')');
+    }
+}
+
 QString render(const Nodes &nodes)
 {
     QString out;
-    for (const Node &n : nodes)
-        out += n.group ? QLatin1Char('(') + render(n.children) + QLatin1Char(')') : n.text;
+    renderInto(out, nodes);
     return out;
 }
 
-bool isWord(const Node &n, const char *word) { return !n.group && n.kind == Kind::Word && n.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0; }
+bool isWord(const Node &n, const char *word) { return !n.group && n.kind == Kind::Word && n.upper == QLatin1String(word); }
 bool isOp(const Node &n, const char *op) { return !n.group && n.kind == Kind::Op && n.text == QLatin1String(op); }
 bool isSpace(const Node &n) { return !n.group && n.kind == Kind::Space; }
-Node raw(const QString &text) { return {Kind::Raw, text, false, {}}; }
-Node group(Nodes children) { return {Kind::Raw, {}, true, std::move(children)}; }
+Node raw(const QString &text)
+{
+    Node n{Kind::Raw, {}, false, {}, {}, text};
+    n.text = n.storage;
+    return n;
+}
+Node group(Nodes children) { return {Kind::Raw, {}, true, std::move(children), {}, {}}; }
 
 // Index of the next node that is not white space, or nodes.size().
 size_t nextSignificant(const Nodes &nodes, size_t from)
@@ -131,7 +168,7 @@ bool isBoundary(const Nodes &nodes, size_t i)
         return false;
     if (n.kind == Kind::Op)
         return n.text != QLatin1String("*") && n.text != QLatin1String("/") && n.text != QLatin1String("%") && n.text != QLatin1String(".");
-    if (n.kind == Kind::Word && boundaryWords().contains(n.text.toUpper()))
+    if (n.kind == Kind::Word && boundaryWords().contains(n.upper))
         return !isFunctionCall(nodes, i); // LEFT( and RIGHT( are functions, LEFT JOIN is not
     return false;
 }
@@ -157,7 +194,7 @@ size_t castTypeIndex(const Nodes &inner)
 bool isTextType(const Node &n)
 {
     static const QSet<QString> types = {QStringLiteral("VARCHAR"), QStringLiteral("NVARCHAR"), QStringLiteral("CHAR"), QStringLiteral("NCHAR"), QStringLiteral("TEXT")};
-    return !n.group && n.kind == Kind::Word && types.contains(n.text.toUpper());
+    return !n.group && n.kind == Kind::Word && types.contains(n.upper);
 }
 
 class Translator
@@ -171,7 +208,7 @@ public:
             if (n.group)
                 n.children = transform(std::move(n.children));
         joinTextChains(level);
-        return rewrite(level);
+        return rewrite(std::move(level));
     }
 
 private:
@@ -187,13 +224,13 @@ private:
             return true;
         if (isWord(first, "N") && i + 1 < to && nodes[i + 1].kind == Kind::String)
             return true;
-        if (isWord(first, "dbo") && i + 2 < to && isOp(nodes[i + 1], "."))
+        if (isWord(first, "DBO") && i + 2 < to && isOp(nodes[i + 1], "."))
             i += 2;
         const Node &head = nodes[i];
         if (first.group)
             return isTextExpression(first.children);
         if (isFunctionCall(nodes, i)) {
-            const QString name = head.text.toUpper();
+            const QString &name = head.upper;
             const Nodes &args = nodes[i + 1].children;
             if (name == QLatin1String("CAST")) {
                 const size_t t = castTypeIndex(args);
@@ -208,10 +245,10 @@ private:
         while (last + 2 < to && isOp(nodes[last + 1], ".")) last += 2;
         if (nextSignificant(nodes, last + 1) < to)
             return false;
-        QString name = nodes[last].text;
+        QStringView name = nodes[last].text;
         if (nodes[last].kind == Kind::Name)
             name = name.mid(1, name.size() - 2);
-        return m_textColumns.contains(name.toLower());
+        return m_textColumns.contains(name.toString().toLower());
     }
 
     // True when an expression (a group's content) yields text in its first operand or chain.
@@ -245,7 +282,7 @@ private:
                 for (auto [from, to] : operands)
                     text = text || isTextOperand(level, from, to);
                 if (text)
-                    for (size_t p : plusSigns) level[p].text = QStringLiteral("||");
+                    for (size_t p : plusSigns) level[p].text = u"||";
             }
             operands.clear();
             plusSigns.clear();
@@ -267,20 +304,21 @@ private:
         finish(level.size());
     }
 
-    Nodes rewrite(const Nodes &level) const
+    Nodes rewrite(Nodes level) const
     {
         Nodes out;
+        out.reserve(level.size());
         QString limit;
         for (size_t i = 0; i < level.size(); ++i) {
-            const Node &n = level[i];
+            Node &n = level[i];
             if (n.group || n.kind == Kind::Space) {
-                out.push_back(n);
+                out.push_back(std::move(n));
             } else if (n.kind == Kind::String) {
-                const QString date = canonicalDateLiteral(n.text);
+                const QString date = canonicalDateLiteral(n.text.toString());
                 out.push_back(date.isEmpty() ? n : raw(date));
             } else if (isWord(n, "N") && i + 1 < level.size() && level[i + 1].kind == Kind::String && !level[i + 1].group) {
                 continue; // N'…' is plain text to SQLite
-            } else if (isWord(n, "dbo") && i + 2 < level.size() && isOp(level[i + 1], ".")) {
+            } else if (isWord(n, "DBO") && i + 2 < level.size() && isOp(level[i + 1], ".")) {
                 ++i; // strip "dbo."
             } else if (isWord(n, "GETDATE") && i + 1 < level.size() && level[i + 1].group) {
                 out.push_back(raw(QStringLiteral("datetime('now','localtime')")));
@@ -292,7 +330,7 @@ private:
             } else if (isWord(n, "TOP") && !out.empty() && !limit.size()) {
                 const size_t v = nextSignificant(level, i + 1);
                 if (v < level.size() && (level[v].kind == Kind::Number || level[v].group)) {
-                    limit = level[v].group ? render(level[v].children) : level[v].text;
+                    limit = level[v].group ? render(level[v].children) : level[v].text.toString();
                     i = v;
                     if (i + 1 < level.size() && isSpace(level[i + 1])) ++i;
                 } else {
@@ -313,7 +351,7 @@ private:
     // Function calls that SQLite spells differently; true when one was written to out.
     bool rewriteCall(const Nodes &level, size_t i, Nodes &out) const
     {
-        const QString name = level[i].text.toUpper();
+        const QString &name = level[i].upper;
         const Nodes &args = level[i + 1].children;
         if (name == QLatin1String("ISNULL") || name == QLatin1String("LEN")) {
             out.push_back(raw(name == QLatin1String("LEN") ? QStringLiteral("LENGTH") : QStringLiteral("IFNULL")));
@@ -336,7 +374,7 @@ private:
         Nodes expr(args.begin(), args.begin() + asWord);
         while (!expr.empty() && isSpace(expr.back()))
             expr.pop_back();
-        const QString type = args[t].text.toUpper();
+        const QString &type = args[t].upper;
         if (isTextType(args[t])) {
             expr.push_back(raw(QStringLiteral(" AS TEXT")));
             out.push_back(raw(QStringLiteral("CAST")));
@@ -386,7 +424,7 @@ QString SqliteDialect::translate(const QString &sql)
     const auto hit = m_cache.constFind(sql);
     if (hit != m_cache.constEnd())
         return *hit;
-    const std::vector<Node> tokens = tokenize(sql);
+    std::vector<Node> tokens = tokenize(sql);
     size_t pos = 0;
     Nodes tree = buildTree(tokens, pos, false);
     const QString result = render(Translator(m_textColumns).transform(std::move(tree)));

@@ -215,6 +215,8 @@ CREATE INDEX IX_OR_HeadCustomerOrder_CustomerID_OrderDate ON OR_HeadCustomerOrde
 CREATE INDEX IX_OR_HeadCustomerOrder_OrderDate ON OR_HeadCustomerOrder (OrderDate);
 -- A delivery gives its order back by this number when it is nullified.
 CREATE INDEX IX_OR_HeadCustomerOrder_OutOrderID ON OR_HeadCustomerOrder (OutOrderID);
+-- Open orders are few among many taken over; views of open orders start here.
+CREATE INDEX IX_OR_HeadCustomerOrder_IsCompleteOutOrder ON OR_HeadCustomerOrder (IsCompleteOutOrder);
 
 CREATE TABLE OR_DetailCustomerOrder (
     OrderID NVARCHAR(20) COLLATE NOCASE NOT NULL,

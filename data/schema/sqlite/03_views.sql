@@ -31,11 +31,11 @@ SELECT
     X.Price AS Price,
     X.Cost AS Cost,
     X.FinalMeasurementUnitID AS FinalMeasurementUnitID,
-    (SELECT U.MeasurementUnitName FROM BC_MeasurementUnit AS U
-        WHERE U.MeasurementUnitID = X.FinalMeasurementUnitID) AS FinalMeasurementUnitName,
-    IFNULL((SELECT CAST(T.TransformFactor AS REAL) FROM SC_MeasurementUnitTransform AS T
-        WHERE T.FromUnitID = X.MeasurementUnitID
-          AND T.ToUnitID = X.FinalMeasurementUnitID), 1.0) AS FinalTransformFactor
+    (SELECT MeasurementUnitName FROM BC_MeasurementUnit
+        WHERE MeasurementUnitID = X.FinalMeasurementUnitID) AS FinalMeasurementUnitName,
+    IFNULL((SELECT CAST(TransformFactor AS REAL) FROM SC_MeasurementUnitTransform
+        WHERE FromUnitID = X.MeasurementUnitID
+          AND ToUnitID = X.FinalMeasurementUnitID), 1.0) AS FinalTransformFactor
 FROM (
     SELECT
         P.ProductID AS ProductID,
@@ -45,10 +45,10 @@ FROM (
         P.MeasurementUnitID AS MeasurementUnitID,
         P.Price AS Price,
         P.Cost AS Cost,
-        CASE WHEN (SELECT U.SystemWeightUnit FROM BC_MeasurementUnit AS U
-                   WHERE U.MeasurementUnitID = P.MeasurementUnitID) = 1
-            THEN IFNULL((SELECT MIN(U.MeasurementUnitID) FROM BC_MeasurementUnit AS U
-                         WHERE U.SystemDefaultUnit = 1), P.MeasurementUnitID)
+        CASE WHEN (SELECT SystemWeightUnit FROM BC_MeasurementUnit
+                   WHERE MeasurementUnitID = P.MeasurementUnitID) = 1
+            THEN IFNULL((SELECT MIN(MeasurementUnitID) FROM BC_MeasurementUnit
+                         WHERE SystemDefaultUnit = 1), P.MeasurementUnitID)
             ELSE P.MeasurementUnitID
         END AS FinalMeasurementUnitID
     FROM BF_Product AS P
@@ -114,10 +114,10 @@ FROM (
 CREATE VIEW V_ProductPriceInSystemDefaultUnit AS
 SELECT
     P.ProductID AS ProductID,
-    P.Price / IFNULL((SELECT CAST(T.TransformFactor AS REAL) FROM SC_MeasurementUnitTransform AS T
-        WHERE T.FromUnitID = P.MeasurementUnitID
-          AND T.ToUnitID = (SELECT MIN(U.MeasurementUnitID) FROM BC_MeasurementUnit AS U
-                            WHERE U.SystemDefaultUnit = 1)), 1.0) AS FinallPrice
+    P.Price / IFNULL((SELECT CAST(TransformFactor AS REAL) FROM SC_MeasurementUnitTransform
+        WHERE FromUnitID = P.MeasurementUnitID
+          AND ToUnitID = (SELECT MIN(MeasurementUnitID) FROM BC_MeasurementUnit
+                          WHERE SystemDefaultUnit = 1)), 1.0) AS FinallPrice
 FROM BF_Product AS P;
 
 CREATE VIEW V_ProductCostInSupplier AS
