@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 #include "ui/ProgramFont.h"
+#include "units/ServerQuantityFunctions.h"
 
 #include <QApplication>
 
@@ -9,5 +10,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Verdalo"));
     QApplication::setApplicationVersion(QStringLiteral(VERDALO_VERSION));
     modUI::ApplyProgramFont(app);
+    modSystem_TORVO::RegisterServerFunctions();
     return modMain::RunProgram(app);
 }

@@ -10,7 +10,14 @@
 // new connection so that statements and callers see the same functions on both engines.
 namespace ServerFunctions {
 
-using Function = std::function<QVariant(const QVariantList &)>;
+// What the functions read from the database they run in, loaded when a connection opens.
+struct Context
+{
+    QString cattySeparator;
+    int roundLengthQty = 0;
+};
+
+using Function = std::function<QVariant(const QVariantList &, const Context &)>;
 
 struct Entry
 {

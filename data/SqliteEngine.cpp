@@ -87,9 +87,15 @@ void bindValue(sqlite3_stmt *stmt, int index, const QVariant &value)
     sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
 }
 
+struct BoundFunction
+{
+    ServerFunctions::Entry entry;
+    const ServerFunctions::Context *context;
+};
+
 void callServerFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
 {
-    const auto *entry = static_cast<const ServerFunctions::Entry *>(sqlite3_user_data(context));
+    const auto *bound = static_cast<const BoundFunction *>(sqlite3_user_data(context));
     QVariantList args;
     args.reserve(argc);
     for (int i = 0; i < argc; ++i) {
@@ -102,7 +108,7 @@ void callServerFunction(sqlite3_context *context, int argc, sqlite3_value **argv
         }
     }
     try {
-        const QVariant result = entry->function(args);
+        const QVariant result = bound->entry.function(args, *bound->context);
         if (!result.isValid() || result.isNull()) {
             sqlite3_result_null(context);
         } else if (result.metaType().id() == QMetaType::Double) {
@@ -161,6 +167,7 @@ void SqliteEngine::open(const ConnectInfo &info)
         throw DbError(DbError::ServerUnreachable, message, Source);
     }
     sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    loadFunctionContext();
     registerFunctions();
     loadTextColumns();
 }
@@ -282,8 +289,8 @@ void SqliteEngine::registerFunctions()
     for (const ServerFunctions::Entry &entry : ServerFunctions::all())
         sqlite3_create_function_v2(
             m_db, entry.name.toUtf8().constData(), entry.argumentCount, SQLITE_UTF8,
-            new ServerFunctions::Entry(entry), callServerFunction, nullptr, nullptr,
-            [](void *p) { delete static_cast<ServerFunctions::Entry *>(p); });
+            new BoundFunction{entry, &m_context}, callServerFunction, nullptr, nullptr,
+            [](void *p) { delete static_cast<BoundFunction *>(p); });
 }
 
 void SqliteEngine::loadTextColumns()
@@ -302,4 +309,20 @@ void SqliteEngine::loadTextColumns()
         }
     }
     m_dialect.setTextColumns(std::move(names));
+}
+
+void SqliteEngine::loadFunctionContext()
+{
+    m_context = ServerFunctions::Context();
+    auto first = [this](const char *sql) {
+        sqlite3_stmt *stmt = nullptr;
+        QVariant value;
+        if (sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
+            value = columnValue(stmt, 0);
+        sqlite3_finalize(stmt);
+        return value;
+    };
+    // A database without these tables yet (one being created) keeps the defaults.
+    m_context.cattySeparator = first("SELECT UnitSeparateString FROM BC_MeasurementUnit WHERE MeasurementUnitID = 5").toString();
+    m_context.roundLengthQty = first("SELECT RoundLengthQty FROM SS_SystemSetting WHERE ID = 1").toInt();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Engine.h"
+#include "data/ServerFunctions.h"
 #include "data/SqliteDialect.h"
 
 struct sqlite3;
@@ -36,8 +37,10 @@ private:
     [[noreturn]] void fail(int code) const;
     void registerFunctions();
     void loadTextColumns();
+    void loadFunctionContext();
 
     QString m_name;
     sqlite3 *m_db = nullptr;
     SqliteDialect m_dialect;
+    ServerFunctions::Context m_context;
 };

@@ -4,6 +4,7 @@
 #include "data/Connection.h"
 #include "data/Schema.h"
 #include "data/modConn.h"
+#include "units/ServerQuantityFunctions.h"
 
 #include <QTest>
 
@@ -17,6 +18,7 @@ void UseDatabasePath(const QString &path)
 
 TestDatabase::TestDatabase()
 {
+    modSystem_TORVO::RegisterServerFunctions();
     m_path = m_dir.filePath(QStringLiteral("test.db"));
     modSchema::CreateSqliteDatabase(m_path);
     UseDatabasePath(m_path);
