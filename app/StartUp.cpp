@@ -4,6 +4,7 @@
 #include "app/ExceptionReport.h"
 #include "app/Procedure.h"
 #include "app/SettingsStore.h"
+#include "app/frmAP_Login.h"
 #include "app/modMain.h"
 #include "data/Connection.h"
 #include "data/Recordset.h"
@@ -114,9 +115,10 @@ bool Initial()
 int RunProgram(QApplication &app)
 {
     if (Initial()) {
-        StandInWindow login(QStringLiteral("frmAP_Login"),
-                            QStringLiteral("Verdalo - 系統登入（請輸入帳號、密碼）"));
+        frmAP_Login login;
         login.exec();
+        if (login.quitRequested())
+            return 0; // Esc ends the program at once
     }
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->isVisible())

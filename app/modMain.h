@@ -38,3 +38,13 @@ namespace modMain {
 QString GetNextDateText();
 
 } // namespace modMain
+
+#include <QVariantList>
+
+namespace modMain {
+
+// The element of an optional array as a 16-bit integer; 0 when the array is missing or empty,
+// the index is out of bounds or the element is not a number.
+qint16 ArrayItemInteger(const QVariantList *array, int index);
+
+} // namespace modMain

@@ -45,3 +45,14 @@ QString modMain::GetNextDateText()
     // DateFormat "yyyy/mm/dd" in Qt's pattern letters.
     return modDB::GetServerTime().addDays(1).toString(QStringLiteral("yyyy/MM/dd"));
 }
+
+qint16 modMain::ArrayItemInteger(const QVariantList *array, int index)
+{
+    if (!array || index < 0 || index >= array->size())
+        return 0;
+    bool ok = false;
+    const double value = array->at(index).toString().trimmed().toDouble(&ok);
+    if (!ok || value < -32768 || value > 32767)
+        return 0;
+    return qint16(qRound(value));
+}

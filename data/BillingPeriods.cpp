@@ -8,19 +8,6 @@ namespace {
 
 const QString PeriodFormat = QStringLiteral("yyyy/MM/dd");
 
-// "yyyy/mm/dd", "yyyy/m/d" and "yyyy-mm-dd".
-QDate readDate(const QString &text)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*(\d{4})(?:/(\d{1,2})/(\d{1,2})|-(\d{2})-(\d{2}))\s*$)"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch())
-        return {};
-    const bool slashes = !m.captured(2).isEmpty();
-    return QDate(m.captured(1).toInt(), m.captured(slashes ? 2 : 4).toInt(),
-                 m.captured(slashes ? 3 : 5).toInt());
-}
-
 QDate lastDayOfMonth(const QDate &date)
 {
     const QDate nextMonth = date.addMonths(1);
@@ -34,9 +21,21 @@ QString text(const QDate &date) { return date.isValid() ? date.toString(PeriodFo
 
 } // namespace
 
+QDate DateFromText(const QString &text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*(\d{4})(?:/(\d{1,2})/(\d{1,2})|-(\d{2})-(\d{2}))\s*$)"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return {};
+    const bool slashes = !m.captured(2).isEmpty();
+    return QDate(m.captured(1).toInt(), m.captured(slashes ? 2 : 4).toInt(),
+                 m.captured(slashes ? 3 : 5).toInt());
+}
+
 QString GetPeriodStartDate(qint16 paymentTypeID, const QString &dateText)
 {
-    const QDate date = readDate(dateText);
+    const QDate date = DateFromText(dateText);
     if (!date.isValid())
         return {};
     const int day = date.day();
@@ -56,7 +55,7 @@ QString GetPeriodStartDate(qint16 paymentTypeID, const QString &dateText)
 
 QString GetPeriodEndDate(qint16 paymentTypeID, const QString &startDateText)
 {
-    const QDate start = readDate(startDateText);
+    const QDate start = DateFromText(startDateText);
     if (!start.isValid())
         return {};
     switch (paymentTypeID) {

@@ -43,7 +43,12 @@ QString GetNewOrderID(qint16 orderType, const QString &partyCode);
 
 } // namespace modDB_TORVO
 
+#include <QDate>
+
 namespace modSystem_TORVO {
+
+// A date typed as "yyyy/mm/dd", "yyyy/m/d" or "yyyy-mm-dd"; invalid for anything else.
+QDate DateFromText(const QString &text);
 
 // The billing period of a payment type that holds a date, and the end of the period that
 // starts at a date; "yyyy/mm/dd", or empty text for a text that is no date.

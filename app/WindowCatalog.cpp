@@ -1,0 +1,41 @@
+#include "app/WindowCatalog.h"
+
+#include "admin/frmST_SettingClient.h"
+#include "ui/StandInWindow.h"
+
+#include <QHash>
+#include <functional>
+
+namespace modMain {
+namespace {
+
+using Factory = std::function<QWidget *()>;
+
+const QHash<QString, Factory> &factories()
+{
+    static const QHash<QString, Factory> all = {
+        {QStringLiteral("frmST_SettingClient"), [] { return new frmST_SettingClient; }},
+    };
+    return all;
+}
+
+// Captions of the windows that differ from their menu item's.
+QString designedCaption(const QString &name, const QString &menuCaption)
+{
+    static const QHash<QString, QString> captions = {
+        {QStringLiteral("frmST_SettingSystem"), QStringLiteral("系統全域設定")},
+    };
+    return captions.value(name, menuCaption);
+}
+
+} // namespace
+
+QWidget *CreateWindow(const QString &name, const QString &caption)
+{
+    const auto it = factories().constFind(name);
+    if (it != factories().constEnd())
+        return (*it)();
+    return new StandInWindow(name, designedCaption(name, caption));
+}
+
+} // namespace modMain
