@@ -2,9 +2,9 @@
 
 namespace modMain {
 
-const QList<MenuSpec> &MainMenu()
+const QList<MenuEntry> &MainMenu()
 {
-    static const QList<MenuSpec> menu = {
+    static const QList<MenuEntry> menu = {
         {"mnuBC", "基本代碼(&C)",
          {{"mnuBC_OrderItemNote", "單據品項備註", "frmBC_OrderItemNote", OpenAs::Child},
           {"mnuBC_MeasurementUnit", "計量單位", "frmBC_MeasurementUnit", OpenAs::Child},

@@ -8,7 +8,7 @@ namespace modMain {
 
 enum class OpenAs { Child, Modal, Separate, Arrange, None };
 
-struct MenuItemSpec
+struct MenuItemEntry
 {
     const char *name;
     const char *caption;
@@ -16,13 +16,13 @@ struct MenuItemSpec
     OpenAs openAs;
 };
 
-struct MenuSpec
+struct MenuEntry
 {
     const char *name;
     const char *caption;
-    QList<MenuItemSpec> items;
+    QList<MenuItemEntry> items;
 };
 
-const QList<MenuSpec> &MainMenu();
+const QList<MenuEntry> &MainMenu();
 
 } // namespace modMain

@@ -59,12 +59,12 @@ QString frmAP_Main::composeCaption()
 
 void frmAP_Main::createMenu()
 {
-    for (const modMain::MenuSpec &spec : modMain::MainMenu()) {
-        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(spec.caption));
-        menu->setObjectName(QLatin1String(spec.name));
-        menu->menuAction()->setObjectName(QLatin1String(spec.name));
+    for (const modMain::MenuEntry &entry : modMain::MainMenu()) {
+        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+        menu->setObjectName(QLatin1String(entry.name));
+        menu->menuAction()->setObjectName(QLatin1String(entry.name));
         QActionGroup *arrangeGroup = nullptr;
-        for (const modMain::MenuItemSpec &item : spec.items) {
+        for (const modMain::MenuItemEntry &item : entry.items) {
             if (item.openAs == modMain::OpenAs::None) {
                 menu->addSeparator()->setObjectName(QLatin1String(item.name));
                 continue;
@@ -83,7 +83,7 @@ void frmAP_Main::createMenu()
                 connect(action, &QAction::triggered, this, [this, name] { openMenuItem(name); });
             }
         }
-        if (QLatin1String(spec.name) == QLatin1String("mnuWD")) {
+        if (QLatin1String(entry.name) == QLatin1String("mnuWD")) {
             m_windowMenu = menu;
             connect(menu, &QMenu::aboutToShow, this, &frmAP_Main::fillWindowMenu);
         }
@@ -134,8 +134,8 @@ void frmAP_Main::arrange(const QString &itemName)
 
 void frmAP_Main::openMenuItem(const QString &itemName)
 {
-    for (const modMain::MenuSpec &spec : modMain::MainMenu()) {
-        for (const modMain::MenuItemSpec &item : spec.items) {
+    for (const modMain::MenuEntry &entry : modMain::MainMenu()) {
+        for (const modMain::MenuItemEntry &item : entry.items) {
             if (itemName != QLatin1String(item.name))
                 continue;
             const QString window = QLatin1String(item.window);

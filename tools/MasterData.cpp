@@ -39,7 +39,7 @@ QStringList partyColumns(const QStringList &afterVat, const QStringList &afterTi
 
 QVariantList contactValues(const Party &p)
 {
-    return {textOrNull(p.ceo), textOrNull(p.contact), textOrNull(p.mobileCeo),
+    return {textOrNull(p.chief), textOrNull(p.contact), textOrNull(p.mobileChief),
             textOrNull(p.mobileContact), textOrNull(p.phone1), textOrNull(p.phone2),
             textOrNull(p.fax), textOrNull(p.address), textOrNull(p.address), p.paymentTypeId,
             int(Catty), p.titleId};
@@ -165,10 +165,10 @@ QString businessNumber(QRandomGenerator &random)
 void fillContacts(Party &party, QRandomGenerator &random, const QString &areaCode)
 {
     party.vat = businessNumber(random);
-    party.ceo = personName(random);
-    party.contact = random.bounded(3) == 0 ? party.ceo : personName(random);
-    party.mobileCeo = mobile(random);
-    party.mobileContact = party.contact == party.ceo ? QString() : mobile(random);
+    party.chief = personName(random);
+    party.contact = random.bounded(3) == 0 ? party.chief : personName(random);
+    party.mobileChief = mobile(random);
+    party.mobileContact = party.contact == party.chief ? QString() : mobile(random);
     party.phone1 = landline(random, areaCode);
     party.phone2 = random.bounded(4) == 0 ? landline(random, areaCode) : QString();
     party.fax = random.bounded(3) == 0 ? QString() : landline(random, areaCode);

@@ -20,7 +20,7 @@ struct CompanyTitle
 // What suppliers and customers have in common.
 struct Party
 {
-    QString id, name, shortName, vat, ceo, contact, mobileCeo, mobileContact;
+    QString id, name, shortName, vat, chief, contact, mobileChief, mobileContact;
     QString phone1, phone2, fax, address, note;
     int paymentTypeId = Monthly;
     int titleId = 1;

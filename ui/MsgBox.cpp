@@ -13,14 +13,14 @@ MsgBoxResponder &responder()
     return r;
 }
 
-struct ButtonSpec
+struct ButtonEntry
 {
     const char *text;
     int answer;
     QMessageBox::ButtonRole role;
 };
 
-QList<ButtonSpec> buttonsFor(int style)
+QList<ButtonEntry> buttonsFor(int style)
 {
     switch (style & 0x0F) {
     case OKCancel: return {{"確定", AnswerOK, QMessageBox::AcceptRole}, {"取消", AnswerCancel, QMessageBox::RejectRole}};
@@ -50,19 +50,19 @@ int MsgBox(const QString &prompt, int style, const QString &title)
     if (responder())
         return responder()({prompt, style, title});
     QMessageBox box(iconFor(style), title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
-    const QList<ButtonSpec> specs = buttonsFor(style);
+    const QList<ButtonEntry> entries = buttonsFor(style);
     QList<QPushButton *> buttons;
-    for (const ButtonSpec &spec : specs)
-        buttons << box.addButton(QString::fromUtf8(spec.text), spec.role);
+    for (const ButtonEntry &entry : entries)
+        buttons << box.addButton(QString::fromUtf8(entry.text), entry.role);
     const int defaultIndex = (style & DefaultButton3) ? 2 : (style & DefaultButton2) ? 1 : 0;
     box.setDefaultButton(buttons.value(qMin(defaultIndex, int(buttons.size()) - 1)));
-    if (specs.size() == 1)
+    if (entries.size() == 1)
         box.setEscapeButton(buttons.first());
     box.exec();
     const int index = int(buttons.indexOf(static_cast<QPushButton *>(box.clickedButton())));
     if (index < 0) // closed by Esc or the close box
-        return specs.last().answer == AnswerCancel || specs.size() == 1 ? specs.last().answer : specs.first().answer;
-    return specs.at(index).answer;
+        return entries.last().answer == AnswerCancel || entries.size() == 1 ? entries.last().answer : entries.first().answer;
+    return entries.at(index).answer;
 }
 
 void SetMsgBoxResponder(MsgBoxResponder r) { responder() = std::move(r); }

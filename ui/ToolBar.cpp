@@ -6,20 +6,20 @@
 namespace modUI {
 
 QToolBar *CreateToolBar(QWidget *parent, const QString &objectName,
-                        const QList<ToolButtonSpec> &buttons,
+                        const QList<ToolButtonEntry> &buttons,
                         std::function<void(const QString &key)> clicked)
 {
     auto *bar = new QToolBar(parent);
     bar->setObjectName(objectName);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar->setMovable(false);
-    for (const ToolButtonSpec &spec : buttons) {
-        QAction *action = bar->addAction(spec.caption);
-        action->setObjectName(spec.key);
-        action->setData(spec.key);
-        if (!spec.toolTip.isEmpty())
-            action->setToolTip(spec.toolTip);
-        QObject::connect(action, &QAction::triggered, bar, [clicked, key = spec.key] { clicked(key); });
+    for (const ToolButtonEntry &entry : buttons) {
+        QAction *action = bar->addAction(entry.caption);
+        action->setObjectName(entry.key);
+        action->setData(entry.key);
+        if (!entry.toolTip.isEmpty())
+            action->setToolTip(entry.toolTip);
+        QObject::connect(action, &QAction::triggered, bar, [clicked, key = entry.key] { clicked(key); });
     }
     return bar;
 }

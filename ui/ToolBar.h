@@ -11,7 +11,7 @@ class QWidget;
 
 namespace modUI {
 
-struct ToolButtonSpec
+struct ToolButtonEntry
 {
     QString key;
     QString caption;
@@ -20,7 +20,7 @@ struct ToolButtonSpec
 
 // A toolbar whose buttons are dispatched by key; each button's action is named by its key.
 QToolBar *CreateToolBar(QWidget *parent, const QString &objectName,
-                        const QList<ToolButtonSpec> &buttons,
+                        const QList<ToolButtonEntry> &buttons,
                         std::function<void(const QString &key)> clicked);
 QAction *ToolBarButton(QToolBar *toolBar, const QString &key);
 
