@@ -29,6 +29,7 @@ void frmAP_ModSelectRecord::createControls()
     m_grid = new FlexGrid(this);
     m_grid->setObjectName(QStringLiteral("flxMain"));
     m_grid->setMinimumSize(560, 320);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_ok = new QPushButton(QStringLiteral("確定(Enter)"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_cancel = new QPushButton(QStringLiteral("取消(Esc)"), this);
