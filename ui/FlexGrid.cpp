@@ -1,435 +1,382 @@
 #include "ui/FlexGrid.h"
 
-#include "data/Recordset.h"
+#include "ui/FlexGridHeader.h"
 #include "ui/FlexGridModel.h"
 
-#include <QDateTime>
-#include <QHeaderView>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QScrollBar>
-
-#include <algorithm>
 
 namespace {
 
-QString cellText(const QVariant &v)
+constexpr int DefaultColTwips = 1200;
+
+double logicalDpi()
 {
-    if (!v.isValid() || v.isNull())
-        return {};
-    switch (v.metaType().id()) {
-    case QMetaType::Double:
-        return QString::number(v.toDouble(), 'g', 15);
-    case QMetaType::Bool:
-        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case QMetaType::QDateTime: {
-        const QDateTime t = v.toDateTime();
-        return t.time() == QTime(0, 0) ? t.toString(QStringLiteral("yyyy/MM/dd"))
-                                       : t.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
-    }
-    default:
-        return v.toString();
-    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchX() : 96.0;
 }
 
-// Sort key: a number when the text reads as one.
-struct SortKey
-{
-    bool numeric;
-    double number;
-    QString text;
-};
+auto sameClass = [](int) { return 0; };
 
 } // namespace
 
-FlexGrid::FlexGrid(QWidget *parent) : QTableView(parent), m_model(new FlexGridModel)
+FlexGrid::FlexGrid(QWidget *parent)
+    : QTableView(parent), m_model(new FlexGridModel(this)),
+      m_header(new FlexGridHeader(m_model, this))
 {
-    m_model->setParent(this);
+    setHorizontalHeader(m_header);
     setModel(m_model);
     verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setSectionsClickable(true);
-    horizontalHeader()->setMinimumSectionSize(0);
-    horizontalHeader()->viewport()->installEventFilter(this);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    m_header->setDefaultSectionSize(twipsToPixels(DefaultColTwips));
     setEditTriggers(NoEditTriggers);
-    setSelectionMode(SingleSelection);
+    setSelectionMode(ExtendedSelection);
     setWordWrap(false);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &now) {
-                if (now.isValid())
-                    Q_EMIT cellEntered(now.row() + m_model->fixedRows, now.column());
-            });
-    setRows(2);
+    setCornerButtonEnabled(false);
+    m_model->setFixedBackground(palette().color(QPalette::Button));
+    m_model->setFixedRows(1);
     setCols(2);
+    setRows(2);
+    updateRowHeight();
+    applyShape();
+    connectSignals();
 }
 
 FlexGrid::~FlexGrid() = default;
 
-int FlexGrid::rows() const { return m_model->gridRows; }
-int FlexGrid::cols() const { return m_model->gridCols; }
-int FlexGrid::fixedRows() const { return m_model->fixedRows; }
-int FlexGrid::fixedCols() const { return 0; }
-void FlexGrid::setFixedCols(int) {}
+void FlexGrid::connectSignals()
+{
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    Q_EMIT cellEntered(current.row(), current.column());
+            });
+    connect(m_header, &FlexGridHeader::released, this, &FlexGrid::headerReleased);
+}
+
+int FlexGrid::rows() const { return m_model->rowCount(); }
+int FlexGrid::cols() const { return m_model->columnCount(); }
+int FlexGrid::fixedRows() const { return m_model->fixedRows(); }
+int FlexGrid::fixedCols() const { return m_model->fixedCols(); }
 
 void FlexGrid::setRows(int rows)
 {
-    m_model->reset([&] { m_model->reshape(rows, m_model->gridCols); });
-    applyShape();
+    const int before = this->rows();
+    m_model->setRows(rows);
+    hideFixedRows(before, this->rows() - 1);
+    requestMerges();
 }
 
 void FlexGrid::setCols(int cols)
 {
-    m_model->reset([&] { m_model->reshape(m_model->gridRows, cols); });
-    m_widths.resize(cols);
-    m_merge.resize(cols);
-    applyShape();
+    const int before = this->cols();
+    m_model->setCols(cols);
+    m_twips.resize(this->cols(), -1);
+    m_merge.resize(this->cols());
+    for (int c = before; c < this->cols(); ++c)
+        applyWidth(c);
+    requestMerges();
 }
 
 void FlexGrid::setFixedRows(int rows)
 {
-    m_model->reset([&] { m_model->fixedRows = qBound(0, rows, m_model->gridRows); });
+    const int before = fixedRows();
+    m_model->setFixedRows(rows);
+    for (int r = fixedRows(); r < qMin(before, this->rows()); ++r)
+        setRowHidden(r, false);
     applyShape();
+    applyMerges();
+}
+
+void FlexGrid::setFixedCols(int cols) { m_model->setFixedCols(cols); }
+
+void FlexGrid::hideFixedRows(int firstRow, int lastRow)
+{
+    for (int r = qMax(0, firstRow); r <= qMin(lastRow, fixedRows() - 1); ++r)
+        setRowHidden(r, true);
 }
 
 void FlexGrid::applyShape()
 {
-    horizontalHeader()->setVisible(m_model->fixedRows > 0);
-    for (int c = 0; c < cols(); ++c) {
-        const int twips = m_widths.value(c, -1);
-        if (twips < 0)
-            continue;
-        setColumnHidden(c, twips == 0);
-        if (twips > 0)
-            setColumnWidth(c, twipsToPixels(twips));
-    }
+    hideFixedRows(0, rows() - 1);
+    m_header->setVisible(fixedRows() > 0);
+    m_header->updateGeometry();
+    for (int c = 0; c < cols(); ++c)
+        applyWidth(c);
+    updateGeometries();
 }
 
 QString FlexGrid::textMatrix(int row, int col) const { return m_model->text(row, col); }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString &text)
 {
-    if (!m_model->valid(row, col))
-        return;
-    m_model->texts[m_model->key(row, col)] = text;
-    m_model->notifyCell(row, col);
+    m_model->setText(row, col, text);
+    if (row >= fixedRows() && mergeCol(col))
+        requestMerges();
+}
+
+void FlexGrid::cellChanged(int row, int col)
+{
+    Q_UNUSED(col);
+    if (row < fixedRows())
+        m_header->viewport()->update();
 }
 
 QColor FlexGrid::cellForeColor(int row, int col) const
 {
-    const auto s = m_model->style(row, col);
-    return s.hasFore ? QColor::fromRgb(s.fore) : palette().color(QPalette::Text);
+    const QColor own = m_model->style(row, col).fore;
+    if (own.isValid())
+        return own;
+    const bool fixed = row < fixedRows() || col < fixedCols();
+    return palette().color(fixed ? QPalette::ButtonText : QPalette::Text);
 }
 
 void FlexGrid::setCellForeColor(int row, int col, const QColor &color)
 {
-    if (!m_model->valid(row, col))
-        return;
-    auto &s = m_model->styleRef(row, col);
-    s.fore = color.rgb();
-    s.hasFore = true;
-    m_model->notifyCell(row, col);
+    m_model->restyle(row, row, col, col, sameClass,
+                     [&](FlexCellStyle &style, int) { style.fore = color; });
+    cellChanged(row, col);
 }
 
 QColor FlexGrid::cellBackColor(int row, int col) const
 {
-    const auto s = m_model->style(row, col);
-    if (s.hasBack)
-        return QColor::fromRgb(s.back);
-    const QRgb band = m_model->rowBack.value(row);
-    return band ? QColor::fromRgba(band) : palette().color(QPalette::Base);
+    const QColor own = m_model->style(row, col).back;
+    if (own.isValid())
+        return own;
+    const bool fixed = row < fixedRows() || col < fixedCols();
+    return palette().color(fixed ? QPalette::Button : QPalette::Base);
 }
 
 void FlexGrid::setCellBackColor(int row, int col, const QColor &color)
 {
-    if (!m_model->valid(row, col))
-        return;
-    auto &s = m_model->styleRef(row, col);
-    s.back = color.rgb();
-    s.hasBack = true;
-    m_model->notifyCell(row, col);
+    m_model->restyle(row, row, col, col, sameClass,
+                     [&](FlexCellStyle &style, int) { style.back = color; });
+    cellChanged(row, col);
 }
 
 void FlexGrid::setRowBackColor(int row, const QColor &color)
 {
-    if (row < 0 || row >= rows())
-        return;
-    m_model->rowBack[row] = color.rgba();
-    for (int c = 0; c < cols(); ++c)
-        if (m_model->styles.contains(m_model->key(row, c)))
-            m_model->styleRef(row, c).hasBack = false;
-    if (row >= fixedRows() && cols() > 0)
-        Q_EMIT m_model->dataChanged(m_model->index(row - fixedRows(), 0), m_model->index(row - fixedRows(), cols() - 1));
+    m_model->restyle(row, row, 0, cols() - 1, sameClass,
+                     [&](FlexCellStyle &style, int) { style.back = color; });
+    cellChanged(row, 0);
 }
 
 Qt::Alignment FlexGrid::cellAlignment(int row, int col) const
 {
-    const auto s = m_model->style(row, col);
-    return s.alignment ? s.alignment : m_model->colAlignment.value(col);
+    return m_model->alignment(row, col);
 }
 
 void FlexGrid::setCellAlignment(int row, int col, Qt::Alignment alignment)
 {
-    if (!m_model->valid(row, col))
-        return;
-    m_model->styleRef(row, col).alignment = alignment;
-    m_model->notifyCell(row, col);
+    m_model->restyle(row, row, col, col, sameClass,
+                     [&](FlexCellStyle &style, int) { style.alignment = int(alignment); });
+    cellChanged(row, col);
 }
 
 void FlexGrid::setColAlignment(int col, Qt::Alignment alignment)
 {
-    if (col >= 0 && col < cols())
-        m_model->colAlignment[col] = alignment;
-    viewport()->update();
+    m_model->setColAlignment(col, alignment);
 }
 
-bool FlexGrid::cellStrikeThrough(int row, int col) const { return m_model->style(row, col).strike; }
+bool FlexGrid::cellStrikeThrough(int row, int col) const
+{
+    return m_model->style(row, col).strikeOut;
+}
 
 void FlexGrid::setCellStrikeThrough(int row, int col, bool strike)
 {
-    if (!m_model->valid(row, col))
-        return;
-    m_model->styleRef(row, col).strike = strike;
-    m_model->notifyCell(row, col);
+    m_model->restyle(row, row, col, col, sameClass,
+                     [&](FlexCellStyle &style, int) { style.strikeOut = strike; });
+    cellChanged(row, col);
 }
 
 void FlexGrid::setMergeCol(int col, bool merge)
 {
-    if (col < 0 || col >= cols())
+    if (col < 0 || col >= cols() || m_merge.at(col) == merge)
         return;
     m_merge[col] = merge;
-    applySpans();
+    applyMerges();
 }
 
 bool FlexGrid::mergeCol(int col) const { return m_merge.value(col); }
 
-void FlexGrid::applySpans()
-{
-    clearSpans();
-    const int fixed = fixedRows();
-    for (int c = 0; c < cols(); ++c) {
-        if (!m_merge.value(c))
-            continue;
-        int start = fixed;
-        for (int r = fixed + 1; r <= rows(); ++r) {
-            if (r < rows() && textMatrix(r, c) == textMatrix(start, c))
-                continue;
-            if (r - start > 1)
-                setSpan(start - fixed, c, r - start, 1);
-            start = r;
-        }
-    }
-}
+int FlexGrid::twipsToPixels(int twips) { return qRound(twips * logicalDpi() / 1440.0); }
 
-int FlexGrid::twipsToPixels(int twips)
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return qRound(twips * dpi / 1440.0);
-}
-
-int FlexGrid::pixelsToTwips(int pixels)
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return qRound(pixels * 1440.0 / dpi);
-}
+int FlexGrid::pixelsToTwips(int pixels) { return qRound(pixels * 1440.0 / logicalDpi()); }
 
 int FlexGrid::colWidth(int col) const
 {
-    if (col < 0 || col >= cols())
+    if (col < 0 || col >= cols() || isColumnHidden(col))
         return 0;
-    const int twips = m_widths.value(col, -1);
-    return twips >= 0 ? twips : pixelsToTwips(columnWidth(col));
+    const int pixels = columnWidth(col);
+    const int twips = m_twips.at(col);
+    // The width as set, unless the user has dragged the column since.
+    return twips > 0 && twipsToPixels(twips) == pixels ? twips : pixelsToTwips(pixels);
 }
 
 void FlexGrid::setColWidth(int col, int twips)
 {
     if (col < 0 || col >= cols())
         return;
-    m_widths[col] = qMax(0, twips);
-    setColumnHidden(col, twips <= 0);
+    m_twips[col] = qMax(0, twips);
+    applyWidth(col);
+}
+
+void FlexGrid::applyWidth(int col)
+{
+    const int twips = m_twips.at(col);
+    if (twips < 0)
+        return;
+    setColumnHidden(col, twips == 0);
     if (twips > 0)
         setColumnWidth(col, twipsToPixels(twips));
 }
 
-QModelIndex FlexGrid::viewIndex(int row, int col) const { return m_model->index(row - fixedRows(), col); }
+void FlexGrid::keepUserWidths()
+{
+    for (int c = 0; c < cols(); ++c) {
+        if (!isColumnHidden(c) && (m_twips.at(c) >= 0
+                                   || columnWidth(c) != m_header->defaultSectionSize()))
+            m_twips[c] = colWidth(c);
+    }
+}
+
+QModelIndex FlexGrid::cellIndex(int row, int col) const { return m_model->index(row, col); }
 
 int FlexGrid::row() const
 {
-    const QModelIndex i = currentIndex();
-    return i.isValid() ? i.row() + fixedRows() : 0;
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : qMax(0, qMin(fixedRows(), rows() - 1));
 }
 
 int FlexGrid::col() const
 {
-    const QModelIndex i = currentIndex();
-    return i.isValid() ? i.column() : 0;
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() : qMax(0, qMin(fixedCols(), cols() - 1));
 }
 
 void FlexGrid::setRow(int row) { setCurrentCell(row, col()); }
+
 void FlexGrid::setCol(int col) { setCurrentCell(row(), col); }
 
 void FlexGrid::setCurrentCell(int row, int col)
 {
-    const QModelIndex i = viewIndex(row, col);
-    if (i.isValid())
-        setCurrentIndex(i);
+    const QModelIndex cell = cellIndex(row, col);
+    if (cell.isValid())
+        setCurrentIndex(cell);
 }
 
 void FlexGrid::selectRow(int row)
 {
-    if (row < fixedRows() || row >= rows())
-        return;
-    setCurrentCell(row, 0);
-    QTableView::selectRow(row - fixedRows());
+    if (row >= fixedRows() && row < rows())
+        QTableView::selectRow(row);
 }
 
 int FlexGrid::topRow() const
 {
     const int top = rowAt(0);
-    return (top < 0 ? 0 : top) + fixedRows();
+    return top >= 0 ? top : qMax(0, qMin(fixedRows(), rows() - 1));
 }
 
 void FlexGrid::setTopRow(int row)
 {
-    const QModelIndex i = viewIndex(row, qMax(0, col()));
-    if (i.isValid())
-        verticalScrollBar()->setValue(i.row());
+    if (row < fixedRows() || row >= rows())
+        return;
+    int col = columnAt(0);
+    for (int c = 0; col < 0 && c < cols(); ++c)
+        col = isColumnHidden(c) ? -1 : c;
+    if (col >= 0)
+        scrollTo(cellIndex(row, col), PositionAtTop);
 }
 
 bool FlexGrid::rowIsVisible(int row) const
 {
+    if (row < 0 || row >= rows())
+        return false;
     if (row < fixedRows())
-        return true;
-    const QModelIndex i = viewIndex(row, 0);
-    return i.isValid() && viewport()->rect().intersects(visualRect(i));
+        return !m_header->isHidden();
+    if (isRowHidden(row))
+        return false;
+    const int top = rowViewportPosition(row);
+    return top + rowHeight(row) > 0 && top < viewport()->height();
 }
 
-bool FlexGrid::redraw() const { return updatesEnabled(); }
+bool FlexGrid::redraw() const { return m_redraw; }
 
 void FlexGrid::setRedraw(bool on)
 {
+    m_redraw = on;
     setUpdatesEnabled(on);
-    if (on)
-        viewport()->update();
+    if (!on)
+        return;
+    if (m_mergesPending)
+        applyMerges();
+    updateGeometries();
+    viewport()->update();
+    m_header->viewport()->update();
 }
 
 QRect FlexGrid::cellRect(int row, int col) const
 {
-    if (row < fixedRows()) {
-        const QHeaderView *header = horizontalHeader();
-        return QRect(header->x() + header->sectionViewportPosition(col), header->y(),
-                     header->sectionSize(col), header->height());
-    }
-    return visualRect(viewIndex(row, col)).translated(viewport()->pos());
+    if (!m_model->contains(row, col))
+        return {};
+    if (row >= fixedRows())
+        return visualRect(cellIndex(row, col)).translated(viewport()->pos());
+    if (m_header->isHidden())
+        return {};
+    const QPoint origin = m_header->viewport()->mapTo(this, QPoint(0, 0));
+    return QRect(origin.x() + m_header->sectionViewportPosition(col),
+                 origin.y() + row * m_header->rowHeight(), m_header->sectionSize(col),
+                 m_header->rowHeight());
 }
 
 int FlexGrid::rowAtPoint(const QPoint &point) const
 {
-    const QHeaderView *header = horizontalHeader();
-    if (header->isVisible() && header->geometry().contains(point))
-        return 0;
-    const int r = rowAt(point.y() - viewport()->y());
-    return r < 0 ? -1 : r + fixedRows();
+    if (!m_header->isHidden() && m_header->geometry().contains(point))
+        return m_header->fixedRowAt(point.y() - m_header->y());
+    if (viewport()->geometry().contains(point))
+        return rowAt(point.y() - viewport()->y());
+    return -1;
 }
 
 int FlexGrid::colAtPoint(const QPoint &point) const
 {
-    return columnAt(point.x() - viewport()->x());
-}
-
-void FlexGrid::fillFromRecordset(Recordset &rs)
-{
-    const int fields = rs.fieldCount();
-    const int records = rs.recordCount();
-    m_model->reset([&] {
-        m_model->styles.clear();
-        m_model->reshape(0, fields);
-        m_model->reshape(m_model->fixedRows + records, fields);
-        for (int c = 0; c < fields && m_model->fixedRows > 0; ++c)
-            m_model->texts[c] = rs.fieldName(c);
-        int r = m_model->fixedRows;
-        for (rs.moveFirst(); !rs.eof(); rs.moveNext(), ++r)
-            for (int c = 0; c < fields; ++c)
-                m_model->texts[m_model->key(r, c)] = cellText(rs.value(c));
-    });
-    m_widths.resize(fields);
-    m_merge.resize(fields);
-    applyShape();
-    applySpans();
-}
-
-void FlexGrid::sortRows(int col, int sortSetting)
-{
-    if (col < 0 || col >= cols() || rows() - fixedRows() < 2)
-        return;
-    const int fixed = fixedRows();
-    const int kind = (sortSetting - 1) / 2; // 0 generic, 1 numeric, 2 no case, 3 case
-    const bool descending = sortSetting % 2 == 0;
-    QVector<SortKey> keys(rows());
-    for (int r = fixed; r < rows(); ++r) {
-        const QString &t = m_model->texts.at(m_model->key(r, col));
-        bool ok = false;
-        const double n = t.toDouble(&ok);
-        keys[r] = {ok, ok ? n : 0.0, kind == 2 ? t.toCaseFolded() : t};
-    }
-    QVector<int> order(rows() - fixed);
-    std::iota(order.begin(), order.end(), fixed);
-    auto less = [&](int a, int b) {
-        const SortKey &x = keys.at(a), &y = keys.at(b);
-        if (kind == 1)
-            return x.number < y.number;
-        if (kind == 0 && x.numeric && y.numeric)
-            return x.number < y.number;
-        if (kind == 0 && x.numeric != y.numeric)
-            return x.numeric; // numbers before texts
-        return x.text < y.text;
-    };
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return descending ? less(b, a) : less(a, b); });
-    m_model->reset([&] { m_model->permuteRows(order); });
-    applyShape();
-    applySpans();
-}
-
-void FlexGrid::paintBandsOfFive()
-{
-    const bool wasOn = redraw();
-    setRedraw(false);
-    const QRgb window = palette().color(QPalette::Base).rgba();
-    const QRgb info = palette().color(QPalette::ToolTipBase).rgba();
-    for (int r = fixedRows(); r < rows(); ++r)
-        m_model->rowBack[r] = ((r - fixedRows()) / 5) % 2 == 0 ? window : info;
-    for (auto it = m_model->styles.begin(); it != m_model->styles.end(); ++it)
-        it->hasBack = false;
-    if (rows() > fixedRows() && cols() > 0)
-        Q_EMIT m_model->dataChanged(m_model->index(0, 0), m_model->index(rows() - fixedRows() - 1, cols() - 1));
-    setRedraw(wasOn);
-}
-
-void FlexGrid::clearAll()
-{
-    m_model->reset([&] {
-        m_model->styles.clear();
-        std::fill(m_model->texts.begin(), m_model->texts.end(), QString());
-        std::fill(m_model->rowBack.begin(), m_model->rowBack.end(), 0);
-    });
-    clearSpans();
+    if (!m_header->isHidden() && m_header->geometry().contains(point))
+        return m_header->logicalIndexAt(point.x() - m_header->x());
+    if (viewport()->geometry().contains(point))
+        return columnAt(point.x() - viewport()->x());
+    return -1;
 }
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     QTableView::mouseReleaseEvent(event);
-    const QPoint at = event->position().toPoint() + viewport()->pos();
+    const QPoint at = viewport()->mapTo(this, event->position().toPoint());
     Q_EMIT mouseUp(event->button(), event->modifiers(), rowAtPoint(at), colAtPoint(at));
 }
 
-bool FlexGrid::eventFilter(QObject *watched, QEvent *event)
+void FlexGrid::headerReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                              const QPoint &pos)
 {
-    if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        const int c = horizontalHeader()->logicalIndexAt(mouse->position().toPoint());
-        Q_EMIT mouseUp(mouse->button(), mouse->modifiers(), 0, c);
-    }
-    return QTableView::eventFilter(watched, event);
+    const QPoint at = m_header->viewport()->mapTo(this, pos);
+    Q_EMIT mouseUp(button, modifiers, rowAtPoint(at), colAtPoint(at));
+}
+
+void FlexGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateRowHeight();
+    else if (event->type() == QEvent::PaletteChange)
+        m_model->setFixedBackground(palette().color(QPalette::Button));
+}
+
+void FlexGrid::updateRowHeight()
+{
+    const int height = fontMetrics().height() + 6;
+    verticalHeader()->setDefaultSectionSize(height);
+    m_header->setRowHeight(height);
+    updateGeometries();
 }

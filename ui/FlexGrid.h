@@ -5,6 +5,7 @@
 #include <QTableView>
 
 class Recordset;
+class FlexGridHeader;
 class FlexGridModel;
 
 // The grid of every window: rows and columns addressed like a sheet, row 0 upwards being the
@@ -100,15 +101,26 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void connectSignals();
+    void headerReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                        const QPoint &pos);
+    void updateRowHeight();
+    void hideFixedRows(int firstRow, int lastRow);
     void applyShape();
-    void applySpans();
-    QModelIndex viewIndex(int row, int col) const;
+    void applyWidth(int col);
+    void keepUserWidths();
+    void requestMerges();
+    void applyMerges();
+    void cellChanged(int row, int col);
+    QModelIndex cellIndex(int row, int col) const;
 
     FlexGridModel *m_model;
-    QVector<int> m_widths;
+    FlexGridHeader *m_header;
+    QVector<int> m_twips; // -1 while the column keeps the default width
     QVector<bool> m_merge;
-
+    bool m_redraw = true;
+    bool m_mergesPending = false;
 };
