@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DbError.h"
+#include "data/StoredDateTime.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -9,16 +10,6 @@
 namespace {
 
 const QLatin1String Source("Recordset");
-
-QDateTime parseDateTime(const QString &text)
-{
-    for (const char *format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd"}) {
-        const QDateTime value = QDateTime::fromString(text, QLatin1String(format));
-        if (value.isValid())
-            return value;
-    }
-    return {};
-}
 
 QString bracket(const QString &name) { return QLatin1Char('[') + name + QLatin1Char(']'); }
 
@@ -80,7 +71,7 @@ QVariant Recordset::cell(int row, int column) const
         return raw;
     switch (m_table.kinds.at(column)) {
     case ResultTable::ColumnKind::DateTime:
-        return raw.metaType().id() == QMetaType::QString ? QVariant(parseDateTime(raw.toString())) : raw;
+        return raw.metaType().id() == QMetaType::QString ? QVariant(StoredDateTime::parse(raw.toString())) : raw;
     case ResultTable::ColumnKind::Bit:
         return QVariant(raw.toLongLong() != 0);
     default:

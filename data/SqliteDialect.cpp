@@ -1,4 +1,5 @@
 #include "data/SqliteDialect.h"
+#include "data/StoredDateTime.h"
 
 #include <QRegularExpression>
 #include <QDate>
@@ -410,7 +411,7 @@ QString canonicalDateLiteral(const QString &text)
     const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
     if (!date.isValid() || !time.isValid())
         return {};
-    return QLatin1Char('\'') + date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') + time.toString(QStringLiteral("HH:mm:ss")) + QLatin1Char('\'');
+    return QLatin1Char('\'') + StoredDateTime::toText(QDateTime(date, time)) + QLatin1Char('\'');
 }
 
 void SqliteDialect::setTextColumns(QSet<QString> names)

@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/ServerFunctions.h"
 #include "data/SqlTrace.h"
+#include "data/StoredDateTime.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -14,7 +15,6 @@
 namespace {
 
 const QLatin1String Source("SQLite");
-const QString StoredDateTime = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 struct Statement
 {
@@ -79,9 +79,9 @@ void bindValue(sqlite3_stmt *stmt, int index, const QVariant &value)
     }
     QString text;
     if (value.metaType().id() == QMetaType::QDateTime)
-        text = value.toDateTime().toString(StoredDateTime);
+        text = StoredDateTime::toText(value.toDateTime());
     else if (value.metaType().id() == QMetaType::QDate)
-        text = value.toDate().startOfDay().toString(StoredDateTime);
+        text = StoredDateTime::toText(value.toDate().startOfDay());
     else
         text = value.toString();
     sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);

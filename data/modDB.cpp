@@ -6,6 +6,7 @@
 #include "data/DbError.h"
 #include "data/Recordset.h"
 #include "data/SqlText.h"
+#include "data/StoredDateTime.h"
 #include "data/modConn.h"
 #include "ui/WaitPointer.h"
 
@@ -176,8 +177,10 @@ QDateTime NullToDate(const QVariant &field)
     if (field.metaType().id() == QMetaType::QDate)
         return field.toDate().startOfDay();
     const QString text = field.toString().trimmed();
-    for (const char *format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd",
-                               "yyyy/M/d H:mm:ss", "yyyy/M/d"}) {
+    const QDateTime stored = StoredDateTime::parse(text);
+    if (stored.isValid())
+        return stored;
+    for (const char *format : {"yyyy/M/d H:mm:ss", "yyyy/M/d"}) {
         const QDateTime value = QDateTime::fromString(text, QLatin1String(format));
         if (value.isValid())
             return value;
