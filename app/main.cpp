@@ -1,4 +1,5 @@
 #include "app/StartUp.h"
+#include "data/StoredDateTime.h"
 #include "ui/ProgramFont.h"
 #include "units/ServerQuantityFunctions.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    StoredDateTime::UseFixedLocalZone();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Verdalo"));
     QApplication::setApplicationVersion(QStringLiteral(VERDALO_VERSION));

@@ -3,6 +3,7 @@
 // With "--grab file.png" it also saves a picture of a small grid with the program's font.
 #include "data/Connection.h"
 #include "data/Recordset.h"
+#include "data/StoredDateTime.h"
 #include "ui/FlexGrid.h"
 #include "ui/FlexGridModel.h"
 #include "ui/GridSort.h"
@@ -203,6 +204,7 @@ void grab(const QString &file)
 
 int main(int argc, char *argv[])
 {
+    StoredDateTime::UseFixedLocalZone();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() > 2 && args.at(1) == QLatin1String("--grab")) {

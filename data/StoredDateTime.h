@@ -12,4 +12,7 @@ QString toText(const QDateTime &value);
 // The stored form (also with milliseconds, a 'T' or no time); invalid for anything else.
 QDateTime parse(const QString &text);
 
+// Called once at start: local-time conversions then skip re-reading the zone file.
+void UseFixedLocalZone();
+
 } // namespace StoredDateTime

@@ -1,6 +1,7 @@
 #include "units/ServerQuantityFunctions.h"
 
 #include "data/ServerFunctions.h"
+#include "data/StoredDateTime.h"
 #include "units/QuantityText.h"
 
 #include <QDateTime>
@@ -55,9 +56,7 @@ QVariant format(const QVariantList &args, const ServerFunctions::Context &)
         return ok ? QVariant(groupedWhole(number)) : value;
     }
     if (picture.compare(QLatin1String("yyyy/mm/dd"), Qt::CaseInsensitive) == 0) {
-        QDateTime date = QDateTime::fromString(value.toString().left(19), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        if (!date.isValid())
-            date = QDateTime::fromString(value.toString().left(10), QStringLiteral("yyyy-MM-dd"));
+        const QDate date = StoredDateTime::parse(value.toString().left(10)).date();
         return date.isValid() ? QVariant(date.toString(QStringLiteral("yyyy/MM/dd"))) : value;
     }
     return value.toString();

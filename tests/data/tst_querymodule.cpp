@@ -1,6 +1,7 @@
 #include "app/modMain.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
+#include "data/StoredDateTime.h"
 #include "data/modConn.h"
 #include "data/modDB.h"
 #include "tests/support/Responders.h"
@@ -22,6 +23,8 @@ private Q_SLOTS:
     void scalarsOnNullAndNoRow();
     void isValueExistComparesCase();
     void converters();
+    void storedDateTimes_data();
+    void storedDateTimes();
     void serverTime();
 };
 
@@ -106,6 +109,27 @@ void tst_QueryModule::converters()
     QCOMPARE(modDB::NullToDouble(QVariant()), 0.0);
     QVERIFY_THROWS_EXCEPTION(DbError, modDB::NullToLong(QVariant(QStringLiteral("abc"))));
     QVERIFY_THROWS_EXCEPTION(DbError, modDB::NullToInteger(QVariant(40000)));
+}
+
+void tst_QueryModule::storedDateTimes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDateTime>("expected");
+    const QDate day(2024, 2, 29);
+    QTest::newRow("stored") << "2024-02-29 13:05:09" << QDateTime(day, QTime(13, 5, 9));
+    QTest::newRow("milliseconds") << "2024-02-29 13:05:09.250" << QDateTime(day, QTime(13, 5, 9, 250));
+    QTest::newRow("T") << "2024-02-29T13:05:09" << QDateTime(day, QTime(13, 5, 9));
+    QTest::newRow("date only") << "2024-02-29" << QDateTime(day, QTime(0, 0));
+    for (const char *bad : {"2023-02-29", "2024-13-01 00:00:00", "2024-01-01 24:00:00", "2024/01/01",
+                            "-024-01-01", "2024-01-01 00:00", "2024-01-01 00:00:00.5", "2024-01-01x00:00:00", ""})
+        QTest::newRow(bad) << QString::fromLatin1(bad) << QDateTime();
+}
+
+void tst_QueryModule::storedDateTimes()
+{
+    QFETCH(QString, text);
+    QFETCH(QDateTime, expected);
+    QCOMPARE(StoredDateTime::parse(text), expected);
 }
 
 void tst_QueryModule::serverTime()
