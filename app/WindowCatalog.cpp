@@ -1,6 +1,10 @@
 #include "app/WindowCatalog.h"
 
 #include "admin/frmST_SettingClient.h"
+#include "masterdata/frmBC_MeasurementUnit.h"
+#include "masterdata/frmBC_OrderItemNote.h"
+#include "masterdata/frmBC_ProductCategory.h"
+#include "masterdata/frmBF_SelfCompanyTitle.h"
 #include "ui/StandInWindow.h"
 
 #include <QHash>
@@ -15,6 +19,10 @@ const QHash<QString, Factory> &factories()
 {
     static const QHash<QString, Factory> all = {
         {QStringLiteral("frmST_SettingClient"), [] { return new frmST_SettingClient; }},
+        {QStringLiteral("frmBC_ProductCategory"), [] { return new frmBC_ProductCategory; }},
+        {QStringLiteral("frmBC_MeasurementUnit"), [] { return new frmBC_MeasurementUnit; }},
+        {QStringLiteral("frmBC_OrderItemNote"), [] { return new frmBC_OrderItemNote; }},
+        {QStringLiteral("frmBF_SelfCompanyTitle"), [] { return new frmBF_SelfCompanyTitle; }},
     };
     return all;
 }

@@ -62,6 +62,8 @@ void TextBoxGotFocus(QLineEdit *box, int)
 void TextBoxKeyPress(int &key, QLineEdit *box, int kind, QWidget *, bool allowSeparator)
 {
     lastLength = box ? int(box->text().size()) : 0;
+    if (kind == KindFree)
+        return;
     if (kind < 40 && kind != KindPassword && key > 0 && key <= 0xFFFF)
         key = QChar(char16_t(key)).toUpper().unicode();
     if (refused(key, kind, allowSeparator))

@@ -10,6 +10,7 @@ class QWidget;
 namespace modUI {
 
 enum KeyKind : int {
+    KindFree = -1, // a box without typing rules: only its focus moves
     KindDate = 2,
     KindYesNo = 4,
     KindName = 10,

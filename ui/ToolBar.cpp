@@ -14,6 +14,10 @@ QToolBar *CreateToolBar(QWidget *parent, const QString &objectName,
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar->setMovable(false);
     for (const ToolButtonEntry &entry : buttons) {
+        if (entry.key.isEmpty()) {
+            bar->addSeparator();
+            continue;
+        }
         QAction *action = bar->addAction(entry.caption);
         action->setObjectName(entry.key);
         action->setData(entry.key);

@@ -19,6 +19,7 @@ struct ToolButtonEntry
 };
 
 // A toolbar whose buttons are dispatched by key; each button's action is named by its key.
+// An entry without a key is a separator.
 QToolBar *CreateToolBar(QWidget *parent, const QString &objectName,
                         const QList<ToolButtonEntry> &buttons,
                         std::function<void(const QString &key)> clicked);

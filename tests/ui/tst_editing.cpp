@@ -81,6 +81,7 @@ void tst_Editing::typing_data()
     QTest::newRow("login id upper-cased") << int(modUI::KindLoginId) << false << "ann@a!" << "ANNA";
     QTest::newRow("password keeps case") << int(modUI::KindPassword) << false << "aB,c" << "aBc";
     QTest::newRow("name takes everything") << int(modUI::KindName) << false << "o'k 1." << "O'K 1.";
+    QTest::newRow("free box keeps what is typed") << int(modUI::KindFree) << false << "o'k 1." << "o'k 1.";
 }
 
 void tst_Editing::typing()

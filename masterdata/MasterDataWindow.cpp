@@ -1,0 +1,419 @@
+#include "masterdata/MasterDataWindow.h"
+
+#include "ui/FocusMoves.h"
+#include "ui/KeyPreview.h"
+#include "ui/TextBoxBehaviour.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int LabelWidth = 96;
+constexpr int FieldWidth = 230;
+
+QLabel *labelPanel(const QString &text, QWidget *parent)
+{
+    auto *panel = new QLabel(text, parent);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFixedWidth(LabelWidth);
+    panel->setMinimumHeight(26);
+    return panel;
+}
+
+} // namespace
+
+QList<modUI::ToolButtonEntry> MasterDataWindow::StandardToolButtons()
+{
+    return {
+        {QStringLiteral("AddNew"), QStringLiteral("　新增　"), QStringLiteral("新增一筆產品主檔（快速鍵：Ctrl + N）")},
+        {QStringLiteral("Modify"), QStringLiteral("修改"), QStringLiteral("修改目前的產品資料（快速鍵：F2）")},
+        {QStringLiteral("Delete"), QStringLiteral("刪除"), QStringLiteral("刪除目前這筆產品資料（快速鍵：Delete）")},
+        {QString(), QString(), QString()},
+        {QStringLiteral("Cancel"), QStringLiteral("取消"), QStringLiteral("取消目前的作業（快速鍵：ESC）")},
+        {QStringLiteral("Save"), QStringLiteral("儲存"), QStringLiteral("儲存目前的編輯作業（快速鍵：Ctrl + S）")},
+        {QString(), QString(), QString()},
+        {QStringLiteral("Print"), QStringLiteral("列印"), QString()},
+        {QStringLiteral("Quit"), QStringLiteral("離開"), QStringLiteral("離開此表單（快速鍵：ESC）")},
+    };
+}
+
+MasterDataWindow::MasterDataWindow(const QString &objectName, Definition definition, QWidget *parent)
+    : QDialog(parent), m_definition(std::move(definition))
+{
+    setObjectName(objectName);
+    setWindowTitle(m_definition.caption);
+    createLayout();
+    modUI::InstallKeyPreview(this, [this](QKeyEvent *event) { return keyPreview(event); });
+}
+
+void MasterDataWindow::createLayout()
+{
+    const QList<modUI::ToolButtonEntry> buttons = m_definition.toolButtons.isEmpty()
+        ? StandardToolButtons() : m_definition.toolButtons;
+    m_toolBar = modUI::CreateToolBar(this, QStringLiteral("tlbMain"), buttons,
+                                     [this](const QString &key) { toolBarClicked(key); });
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    m_fieldsArea = new QWidget(this);
+    m_form = new QGridLayout(m_fieldsArea);
+    m_form->setContentsMargins(0, 0, 0, 0);
+    m_form->setVerticalSpacing(4);
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("lstMain"));
+    m_list->setUniformItemSizes(true);
+    m_list->setFixedWidth(200);
+    connect(m_list, &QListWidget::currentRowChanged, this, [this] { listPicked(); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { listOpened(); });
+    modUI::InstallKeyPreview(m_list, [this](QKeyEvent *event) { return listKey(event); });
+
+    auto *body = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    left->addWidget(m_fieldsArea);
+    left->addStretch();
+    body->addLayout(left);
+    body->addWidget(m_list);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_toolBar);
+    layout->addLayout(body);
+}
+
+void MasterDataWindow::addRow(const QString &label, QWidget *control)
+{
+    QGridLayout *form = m_form;
+    QWidget *owner = m_pages ? m_pages->widget(m_pages->count() - 1) : m_fieldsArea;
+    if (m_pages)
+        form = static_cast<QGridLayout *>(owner->layout());
+    const int row = form->rowCount();
+    if (!label.isNull()) {
+        QLabel *panel = labelPanel(label, owner);
+        panel->setObjectName(control->objectName() + QStringLiteral("_Label"));
+        m_labels.insert(control, panel);
+        form->addWidget(panel, row, 0);
+    }
+    control->setParent(owner);
+    form->addWidget(control, row, 1);
+}
+
+void MasterDataWindow::addIdentifierPanel(const QString &objectName)
+{
+    m_idPanel = new QLabel(this);
+    m_idPanel->setObjectName(objectName);
+    m_idPanel->setFrameShape(QFrame::Panel);
+    m_idPanel->setFrameShadow(QFrame::Sunken);
+    m_idPanel->setFixedWidth(FieldWidth);
+    m_idPanel->setMinimumHeight(26);
+    addRow(QStringLiteral("流水編號"), m_idPanel);
+}
+
+QLineEdit *MasterDataWindow::addIdentifierBox(const QString &objectName, const QString &label, int keyKind)
+{
+    m_idBox = new QLineEdit(this);
+    m_idBox->setObjectName(objectName);
+    m_idBox->setMaxLength(m_definition.identifierLength);
+    m_idBox->setFixedWidth(FieldWidth);
+    modUI::AttachTextBox(m_idBox, keyKind);
+    addRow(label, m_idBox);
+    return m_idBox;
+}
+
+QLineEdit *MasterDataWindow::addTextField(const QString &objectName, const QString &label,
+                                          const QString &column, int maxLength, int keyKind,
+                                          FieldKind kind)
+{
+    auto *box = new QLineEdit(this);
+    box->setObjectName(objectName);
+    box->setMaxLength(maxLength);
+    box->setFixedWidth(FieldWidth);
+    modUI::AttachTextBox(box, keyKind);
+    addRow(label, box);
+    m_fields.append({box, column, kind});
+    return box;
+}
+
+QCheckBox *MasterDataWindow::addCheckField(const QString &objectName, const QString &caption,
+                                           const QString &label, const QString &column)
+{
+    auto *check = new QCheckBox(caption, this);
+    check->setObjectName(objectName);
+    addRow(label.isEmpty() ? QString() : label, check);
+    m_fields.append({check, column, FieldKind::Flag});
+    return check;
+}
+
+QComboBox *MasterDataWindow::addListField(const QString &objectName, const QString &label,
+                                          const QString &column, const QStringList &items)
+{
+    auto *combo = new QComboBox(this);
+    combo->setObjectName(objectName);
+    combo->addItems(items);
+    combo->setFixedWidth(FieldWidth / 2);
+    addRow(label, combo);
+    m_fields.append({combo, column, FieldKind::ListNumber});
+    return combo;
+}
+
+void MasterDataWindow::addPage(const QString &title)
+{
+    if (!m_pages) {
+        m_pages = new QTabWidget(m_fieldsArea);
+        m_pages->setObjectName(QStringLiteral("tabMain"));
+        m_form->addWidget(m_pages, m_form->rowCount(), 0, 1, 2);
+    }
+    auto *page = new QWidget(m_pages);
+    new QGridLayout(page);
+    m_pages->addTab(page, title);
+}
+
+MasterDataWindow::Field *MasterDataWindow::fieldOf(QWidget *control)
+{
+    for (Field &field : m_fields)
+        if (field.control == control)
+            return &field;
+    return nullptr;
+}
+
+void MasterDataWindow::setFieldWritten(QWidget *control, bool written)
+{
+    if (Field *field = fieldOf(control))
+        field->written = written;
+}
+
+void MasterDataWindow::setFieldTrimmed(QWidget *control, bool trimmed)
+{
+    if (Field *field = fieldOf(control))
+        field->trimmed = trimmed;
+}
+
+QLabel *MasterDataWindow::labelOf(QWidget *control) const { return m_labels.value(control); }
+
+void MasterDataWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        frame->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowCloseButtonHint);
+        frame->move(0, 0);
+    }
+    formLoad();
+}
+
+void MasterDataWindow::toolBarClicked(const QString &key)
+{
+    if (key == QLatin1String("AddNew"))
+        subFormAddNew();
+    else if (key == QLatin1String("Modify"))
+        subFormModify();
+    else if (key == QLatin1String("Delete"))
+        deleteRequested();
+    else if (key == QLatin1String("Cancel"))
+        subFormCancel();
+    else if (key == QLatin1String("Save"))
+        subFormSave();
+    else if (key == QLatin1String("Quit"))
+        closeWindow();
+}
+
+bool MasterDataWindow::keyPreview(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const int key = event->key();
+    if (m_editing) {
+        if (key == Qt::Key_Escape)
+            subFormCancel();
+        else if (ctrl && key == Qt::Key_S)
+            subFormSave();
+        else if (ctrl && key == Qt::Key_Q)
+            closeWindow();
+        else
+            return false;
+        return true;
+    }
+    if (key == Qt::Key_Escape)
+        subFormQuit();
+    else if (key == Qt::Key_Insert || (ctrl && key == Qt::Key_N))
+        subFormAddNew();
+    else if (key == Qt::Key_F2)
+        subFormModify();
+    else
+        return false;
+    return true;
+}
+
+bool MasterDataWindow::listKey(QKeyEvent *event)
+{
+    if (m_editing)
+        return false;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        subFormModify();
+        return true;
+    }
+    if (event->key() == Qt::Key_Delete) {
+        deleteRequested();
+        return true;
+    }
+    return keyPreview(event);
+}
+
+void MasterDataWindow::listPicked()
+{
+    if (m_settingList)
+        return;
+    const QString value = boundValue();
+    if (value.trimmed().isEmpty())
+        return;
+    FormLoadRecord(value);
+    subFormCaptionRefresh();
+}
+
+void MasterDataWindow::listOpened()
+{
+    const QString value = boundValue();
+    if (!value.trimmed().isEmpty())
+        FormLoadRecord(value);
+    subFormModify();
+}
+
+QString MasterDataWindow::boundValue() const
+{
+    const QListWidgetItem *item = m_list->currentItem();
+    return item ? item->data(Qt::UserRole).toString() : QString();
+}
+
+void MasterDataWindow::setBoundValue(const QString &value)
+{
+    m_settingList = true;
+    m_list->setCurrentRow(m_listRows.value(value, -1));
+    m_settingList = false;
+}
+
+void MasterDataWindow::selectByName(const QString &name)
+{
+    const QList<QListWidgetItem *> found = m_list->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    m_settingList = true;
+    m_list->setCurrentItem(found.first());
+    m_settingList = false;
+}
+
+void MasterDataWindow::closeWindow()
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else if (isModal())
+        reject();
+    else
+        close();
+}
+
+void MasterDataWindow::subFormCaptionRefresh()
+{
+    QString mode;
+    if (m_addNew)
+        mode = QStringLiteral("（新增模式）");
+    else if (m_editing)
+        mode = QStringLiteral("（修改模式）");
+    else if (m_definition.closingText.isEmpty())
+        mode = QStringLiteral("（瀏覽模式）");
+    else
+        mode = QStringLiteral("（瀏覽模式／共 ") + QString::number(m_recordCount) + m_definition.closingText;
+    setWindowTitle(m_baseCaption + QStringLiteral("：") + m_currentId + QStringLiteral(" - ")
+                   + m_currentName + mode);
+}
+
+void MasterDataWindow::subFormClear()
+{
+    QList<QWidget *> controls;
+    for (const Field &field : m_fields)
+        controls << field.control;
+    clearControls(controls);
+    clearIdentifier();
+}
+
+void MasterDataWindow::clearIdentifier()
+{
+    if (m_idPanel)
+        m_idPanel->clear();
+    if (m_idBox)
+        m_idBox->clear();
+}
+
+void MasterDataWindow::clearControls(const QList<QWidget *> &controls)
+{
+    for (QWidget *control : controls) {
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            box->clear();
+        else if (auto *check = qobject_cast<QCheckBox *>(control))
+            check->setChecked(false);
+        else if (auto *combo = qobject_cast<QComboBox *>(control))
+            combo->setCurrentIndex(-1);
+        else if (auto *panel = qobject_cast<QLabel *>(control))
+            panel->clear();
+    }
+}
+
+QString MasterDataWindow::identifierText() const
+{
+    if (m_idBox)
+        return m_idBox->text();
+    return m_idPanel ? m_idPanel->text() : QString();
+}
+
+void MasterDataWindow::subFormAddNew()
+{
+    m_idBeforeEdit = boundValue();
+    clearForAddNew();
+    m_editing = m_addNew = true;
+    subFormUserModeModify(true);
+    for (const Field &field : m_fields)
+        if (auto *box = qobject_cast<QLineEdit *>(field.control); box && box->isEnabled()) {
+            modUI::SetFocusTextBox(m_idBox ? m_idBox : box, true);
+            break;
+        }
+}
+
+void MasterDataWindow::clearForAddNew() { subFormClear(); }
+
+void MasterDataWindow::subFormModify()
+{
+    m_addNew = false;
+    m_editing = true;
+    subFormUserModeModify(true);
+    m_idBeforeEdit = m_currentId = identifierText();
+    modUI::SetFocusTextBox(m_nameBox, true);
+}
+
+void MasterDataWindow::subFormCancel()
+{
+    m_editing = m_addNew = false;
+    subFormUserModeModify(false);
+    FormLoadRecord(m_idBeforeEdit);
+    setBoundValue(m_idBeforeEdit);
+    subFormCaptionRefresh();
+    modUI::SetFocusControl(m_list);
+}
+
+void MasterDataWindow::subFormQuit()
+{
+    if (!m_editing)
+        closeWindow();
+}
