@@ -33,6 +33,23 @@ QLabel *labelPanel(const QString &text, QWidget *parent)
     return panel;
 }
 
+// Entering the list selects nothing by itself: a row is current only when one is picked.
+class RecordList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        const bool noneCurrent = !currentIndex().isValid();
+        const QSignalBlocker blocker(this);
+        QListWidget::focusInEvent(event);
+        if (noneCurrent)
+            selectionModel()->clearCurrentIndex();
+    }
+};
+
 } // namespace
 
 QList<modUI::ToolButtonEntry> MasterDataWindow::StandardToolButtons()
@@ -72,7 +89,7 @@ void MasterDataWindow::createLayout()
     m_form->setContentsMargins(0, 0, 0, 0);
     m_form->setVerticalSpacing(4);
 
-    m_list = new QListWidget(this);
+    m_list = new RecordList(this);
     m_list->setObjectName(QStringLiteral("lstMain"));
     m_list->setUniformItemSizes(true);
     m_list->setFixedWidth(200);
@@ -384,11 +401,15 @@ void MasterDataWindow::subFormAddNew()
     clearForAddNew();
     m_editing = m_addNew = true;
     subFormUserModeModify(true);
+    if (!modUI::SetFocusTextBox(m_idBox, true))
+        focusFirstTextField();
+}
+
+void MasterDataWindow::focusFirstTextField()
+{
     for (const Field &field : m_fields)
-        if (auto *box = qobject_cast<QLineEdit *>(field.control); box && box->isEnabled()) {
-            modUI::SetFocusTextBox(m_idBox ? m_idBox : box, true);
-            break;
-        }
+        if (modUI::SetFocusTextBox(qobject_cast<QLineEdit *>(field.control), true))
+            return;
 }
 
 void MasterDataWindow::clearForAddNew() { subFormClear(); }
@@ -399,7 +420,8 @@ void MasterDataWindow::subFormModify()
     m_editing = true;
     subFormUserModeModify(true);
     m_idBeforeEdit = m_currentId = identifierText();
-    modUI::SetFocusTextBox(m_nameBox, true);
+    if (!modUI::SetFocusTextBox(m_nameBox, true))
+        focusFirstTextField(); // a name that may not change
 }
 
 void MasterDataWindow::subFormCancel()

@@ -149,6 +149,7 @@ private:
     QString boundValue() const;
     void selectByName(const QString &name);
     void closeWindow();
+    void focusFirstTextField();
     void readFields(const Recordset &rs);
     void writeFields(Recordset &rs);
     void writeAudit(Recordset &rs);
