@@ -1,5 +1,6 @@
 #include "masterdata/MasterDataWindow.h"
 
+#include "app/Procedure.h"
 #include "ui/FocusMoves.h"
 #include "ui/KeyPreview.h"
 #include "ui/TextBoxBehaviour.h"
@@ -235,6 +236,11 @@ void MasterDataWindow::showEvent(QShowEvent *event)
 
 void MasterDataWindow::toolBarClicked(const QString &key)
 {
+    procedure("tlbMain_ButtonClick").step([&] { dispatch(key); });
+}
+
+void MasterDataWindow::dispatch(const QString &key)
+{
     if (key == QLatin1String("AddNew"))
         subFormAddNew();
     else if (key == QLatin1String("Modify"))
@@ -416,6 +422,8 @@ void MasterDataWindow::clearForAddNew() { subFormClear(); }
 
 void MasterDataWindow::subFormModify()
 {
+    if (identifierText().trimmed().isEmpty())
+        return; // nothing shown to modify
     m_addNew = false;
     m_editing = true;
     subFormUserModeModify(true);

@@ -141,6 +141,7 @@ private:
     Field *fieldOf(QWidget *control);
     void formLoad();
     void toolBarClicked(const QString &key);
+    void dispatch(const QString &key);
     bool keyPreview(QKeyEvent *event);
     bool listKey(QKeyEvent *event);
     void listPicked();

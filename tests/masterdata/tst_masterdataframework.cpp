@@ -58,6 +58,8 @@ void tst_MasterDataFramework::emptyTableOpensEmpty()
     QVERIFY(!button(window, "Modify")->isEnabled());
     QVERIFY(!button(window, "Delete")->isEnabled());
     QVERIFY(button(window, "AddNew")->isEnabled());
+    press(window, Qt::Key_F2);
+    QVERIFY(!window.isEditing());
     QVERIFY(responders.boxes.isEmpty() && responders.reports.isEmpty());
 }
 
@@ -187,7 +189,8 @@ void tst_MasterDataFramework::unchangedNameInModifyIsNoDuplicate()
     frmBC_ProductCategory window;
     QVERIFY(showActive(window));
     list(window)->setCurrentRow(2);
-    press(window, Qt::Key_F2);
+    list(window)->setFocus();
+    press(window, Qt::Key_Return); // Enter on the list modifies
     QCOMPARE(window.windowTitle(), QStringLiteral("產品類別代碼：9 - O'Brien（修改模式）"));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtProductCategoryName"));
     press(window, Qt::Key_Return); // on to the note
