@@ -1,5 +1,7 @@
 #include "app/frmAP_Main.h"
 #include "app/modMain.h"
+#include "masterdata/MasterDataWindow.h"
+#include "tests/support/Responders.h"
 #include "tests/support/ModalCloser.h"
 #include "tests/support/TestDatabase.h"
 
@@ -22,6 +24,8 @@ private Q_SLOTS:
     void permissions_data();
     void permissions();
     void oneInstancePerItem();
+    void masterDataWindows_data();
+    void masterDataWindows();
     void modalAndSeparateWindows();
     void closingTheFrameClosesChildren();
 
@@ -108,6 +112,36 @@ void tst_MainWindow::oneInstancePerItem()
     QCOMPARE(area->subWindowList().size(), 1);
     item(frame, "mnuOR_CustomerOrder")->trigger();
     QCOMPARE(area->subWindowList().size(), 2);
+}
+
+void tst_MainWindow::masterDataWindows_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("categories") << "mnuBC_ProductCategory" << QStringLiteral("產品類別代碼");
+    QTest::newRow("units") << "mnuBC_MeasurementUnit" << QStringLiteral("計量單位");
+    QTest::newRow("notes") << "mnuBC_OrderItemNote" << QStringLiteral("單據品項備註");
+    QTest::newRow("titles") << "mnuBF_SelfCompanyTitle" << QStringLiteral("本公司抬頭資料建檔");
+}
+
+void tst_MainWindow::masterDataWindows()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(QString, caption);
+    Responders responders;
+    frmAP_Main frame;
+    frame.show();
+    item(frame, menuItem.toLatin1().constData())->trigger();
+    QMdiSubWindow *child = frame.workspace()->activeSubWindow();
+    auto *window = qobject_cast<MasterDataWindow *>(child->widget());
+    QVERIFY(window);
+    QVERIFY(window->windowTitle().startsWith(caption + QStringLiteral("：")));
+    QCOMPARE(child->pos(), QPoint(0, 0));
+    QVERIFY(!(child->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    window->findChild<QAction *>(QStringLiteral("Quit"))->trigger();
+    QTest::qWait(10);
+    QVERIFY(frame.workspace()->subWindowList().isEmpty());
+    QVERIFY(responders.reports.isEmpty());
 }
 
 void tst_MainWindow::modalAndSeparateWindows()
