@@ -265,7 +265,7 @@ CREATE TABLE OR_DetailInStock (
     PRIMARY KEY (OrderID, ItemNo)
 );
 
--- Stock sums read this index alone, without the table rows.
+-- A product's lines (reports, the product's document guard) are found by this index.
 CREATE INDEX IX_OR_DetailInStock_ProductID_MeasurementUnitID_Qty_OrderID
     ON OR_DetailInStock (ProductID, MeasurementUnitID, Qty, OrderID);
 
@@ -302,7 +302,7 @@ CREATE TABLE OR_DetailOutOrder (
     PRIMARY KEY (OrderID, ItemNo)
 );
 
--- Stock sums read this index alone, without the table rows.
+-- A product's lines (reports, the product's document guard) are found by this index.
 CREATE INDEX IX_OR_DetailOutOrder_ProductID_MeasurementUnitID_Qty_OrderID
     ON OR_DetailOutOrder (ProductID, MeasurementUnitID, Qty, OrderID);
 
@@ -336,6 +336,6 @@ CREATE TABLE OR_DetailStockTaking (
     PRIMARY KEY (OrderID, ItemNo)
 );
 
--- Stock sums read this index alone, without the table rows.
+-- A product's lines (reports, the product's document guard) are found by this index.
 CREATE INDEX IX_OR_DetailStockTaking_ProductID_MeasurementUnitID_STQty_ItemActive_OrderID
     ON OR_DetailStockTaking (ProductID, MeasurementUnitID, STQty, ItemActive, OrderID);

@@ -64,6 +64,8 @@ WHERE T.FromUnitID IN (SELECT U.MeasurementUnitID FROM BC_MeasurementUnit AS U
                        WHERE U.SystemDefaultUnit = 1);
 
 -- Stock in the final unit: valid stock-in less valid deliveries plus valid adjustments.
+-- The sums come from SM_ProductStockTotal (04_stock_totals.sql), kept per line unit by
+-- triggers, and are converted here, so a unit or transform change shows at once.
 -- Per-product sums are correlated sub-selects: a grouped sub-select joined on
 -- ProductID would be computed for every product even when one is asked for.
 CREATE VIEW VSM_ProductStock AS
@@ -88,24 +90,21 @@ FROM (
         F.ProductCategoryID AS ProductCategoryID,
         F.FinalMeasurementUnitID AS FinalMeasurementUnitID,
         F.FinalMeasurementUnitName AS FinalMeasurementUnitName,
-        IFNULL((SELECT SUM(D.Qty * IFNULL(T.TransformFactor, 1))
-            FROM OR_DetailInStock AS D
-            INNER JOIN OR_HeadInStock AS H ON H.OrderID = D.OrderID
+        IFNULL((SELECT SUM(S.InQty * IFNULL(T.TransformFactor, 1))
+            FROM SM_ProductStockTotal AS S
             LEFT JOIN SC_MeasurementUnitTransform AS T
-                ON T.FromUnitID = D.MeasurementUnitID AND T.ToUnitID = F.FinalMeasurementUnitID
-            WHERE D.ProductID = F.ProductID AND H.Active = 1), 0) AS InQty,
-        IFNULL((SELECT SUM(D.Qty * IFNULL(T.TransformFactor, 1))
-            FROM OR_DetailOutOrder AS D
-            INNER JOIN OR_HeadOutOrder AS H ON H.OrderID = D.OrderID
+                ON T.FromUnitID = S.MeasurementUnitID AND T.ToUnitID = F.FinalMeasurementUnitID
+            WHERE S.ProductID = F.ProductID), 0) AS InQty,
+        IFNULL((SELECT SUM(S.OutQty * IFNULL(T.TransformFactor, 1))
+            FROM SM_ProductStockTotal AS S
             LEFT JOIN SC_MeasurementUnitTransform AS T
-                ON T.FromUnitID = D.MeasurementUnitID AND T.ToUnitID = F.FinalMeasurementUnitID
-            WHERE D.ProductID = F.ProductID AND H.Active = 1), 0) AS OutQty,
-        IFNULL((SELECT SUM(D.STQty * IFNULL(T.TransformFactor, 1))
-            FROM OR_DetailStockTaking AS D
-            INNER JOIN OR_HeadStockTaking AS H ON H.OrderID = D.OrderID
+                ON T.FromUnitID = S.MeasurementUnitID AND T.ToUnitID = F.FinalMeasurementUnitID
+            WHERE S.ProductID = F.ProductID), 0) AS OutQty,
+        IFNULL((SELECT SUM(S.STQty * IFNULL(T.TransformFactor, 1))
+            FROM SM_ProductStockTotal AS S
             LEFT JOIN SC_MeasurementUnitTransform AS T
-                ON T.FromUnitID = D.MeasurementUnitID AND T.ToUnitID = F.FinalMeasurementUnitID
-            WHERE D.ProductID = F.ProductID AND H.Active = 1 AND D.ItemActive = 1), 0) AS STQty,
+                ON T.FromUnitID = S.MeasurementUnitID AND T.ToUnitID = F.FinalMeasurementUnitID
+            WHERE S.ProductID = F.ProductID), 0) AS STQty,
         F.Cost / F.FinalTransformFactor AS FinalCost,
         F.Price / F.FinalTransformFactor AS FinalPrice
     FROM V_ProductFinalUnit AS F
