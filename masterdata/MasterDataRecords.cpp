@@ -52,10 +52,33 @@ void MasterDataWindow::formLoad()
 {
     Procedure proc = procedure("Form_Load");
     proc.step([&] { m_baseCaption = m_definition.caption; });
+    proc.step([&] { fillCombos(); });
     proc.step([&] { subFormUserModeModify(false); });
     proc.step([&] { subFormListRefresh(); });
     proc.step([&] { subFormLoadFirst(); });
     proc.step([&] { subFormCaptionRefresh(); });
+}
+
+void MasterDataWindow::fillCombos()
+{
+    for (const Field &field : m_fields) {
+        if (field.kind != FieldKind::DataCombo)
+            continue;
+        auto *combo = static_cast<QComboBox *>(field.control);
+        combo->clear();
+        m_lastSql = field.statement;
+        if (!modConn::OpenConnection())
+            return;
+        Recordset rs;
+        rs.open(m_lastSql, modConn::SharedConnection());
+        const int shown = rs.fieldIndex(combo->property("shownColumn").toString());
+        const int bound = rs.fieldIndex(combo->property("boundColumn").toString());
+        for (; !rs.eof(); rs.moveNext())
+            combo->addItem(modDB::NullToString(rs.value(shown)), modDB::NullToLong(rs.value(bound)));
+        combo->setCurrentIndex(-1);
+        rs.close();
+        modConn::CloseConnection();
+    }
 }
 
 void MasterDataWindow::subFormUserModeModify(bool edit)
@@ -74,6 +97,8 @@ void MasterDataWindow::subFormUserModeModify(bool edit)
             if (qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control)
                 || qobject_cast<QCheckBox *>(control) || qobject_cast<QLabel *>(control))
                 control->setEnabled(edit);
+        if (m_idBox)
+            m_idBox->setEnabled(edit && m_addNew); // a typed code never changes
         modeChanged(edit);
     });
     subFormCaptionRefresh();
@@ -179,6 +204,9 @@ void MasterDataWindow::readFields(const Recordset &rs)
             combo->setCurrentIndex(combo->findText(QString::number(modDB::NullToInteger(value))));
             break;
         }
+        case FieldKind::DataCombo:
+            setComboValue(static_cast<QComboBox *>(field.control), modDB::NullToLong(value));
+            break;
         }
     }
 }
@@ -286,6 +314,13 @@ void MasterDataWindow::writeFields(Recordset &rs)
         case FieldKind::ListNumber:
             value = static_cast<QComboBox *>(field.control)->currentText().toInt();
             break;
+        case FieldKind::DataCombo: {
+            const auto *combo = static_cast<QComboBox *>(field.control);
+            if (!comboHasNumber(combo))
+                continue;
+            value = combo->currentData();
+            break;
+        }
         }
         rs.setValue(field.column, value);
     }

@@ -3,36 +3,17 @@
 #include "app/Procedure.h"
 #include "ui/FocusMoves.h"
 #include "ui/KeyPreview.h"
-#include "ui/TextBoxBehaviour.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
-#include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int LabelWidth = 96;
-constexpr int FieldWidth = 230;
-
-QLabel *labelPanel(const QString &text, QWidget *parent)
-{
-    auto *panel = new QLabel(text, parent);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setFixedWidth(LabelWidth);
-    panel->setMinimumHeight(26);
-    return panel;
-}
 
 // Entering the list selects nothing by itself: a row is current only when one is picked.
 class RecordList : public QListWidget
@@ -91,7 +72,7 @@ void MasterDataWindow::createLayout()
     m_form->setVerticalSpacing(4);
 
     m_list = new RecordList(this);
-    m_list->setObjectName(QStringLiteral("lstMain"));
+    m_list->setObjectName(m_definition.listObjectName);
     m_list->setUniformItemSizes(true);
     m_list->setFixedWidth(200);
     connect(m_list, &QListWidget::currentRowChanged, this, [this] { listPicked(); });
@@ -111,114 +92,6 @@ void MasterDataWindow::createLayout()
     layout->addLayout(body);
 }
 
-void MasterDataWindow::addRow(const QString &label, QWidget *control)
-{
-    QGridLayout *form = m_form;
-    QWidget *owner = m_pages ? m_pages->widget(m_pages->count() - 1) : m_fieldsArea;
-    if (m_pages)
-        form = static_cast<QGridLayout *>(owner->layout());
-    const int row = form->rowCount();
-    if (!label.isNull()) {
-        QLabel *panel = labelPanel(label, owner);
-        panel->setObjectName(control->objectName() + QStringLiteral("_Label"));
-        m_labels.insert(control, panel);
-        form->addWidget(panel, row, 0);
-    }
-    control->setParent(owner);
-    form->addWidget(control, row, 1);
-}
-
-void MasterDataWindow::addIdentifierPanel(const QString &objectName)
-{
-    m_idPanel = new QLabel(this);
-    m_idPanel->setObjectName(objectName);
-    m_idPanel->setFrameShape(QFrame::Panel);
-    m_idPanel->setFrameShadow(QFrame::Sunken);
-    m_idPanel->setFixedWidth(FieldWidth);
-    m_idPanel->setMinimumHeight(26);
-    addRow(QStringLiteral("流水編號"), m_idPanel);
-}
-
-QLineEdit *MasterDataWindow::addIdentifierBox(const QString &objectName, const QString &label, int keyKind)
-{
-    m_idBox = new QLineEdit(this);
-    m_idBox->setObjectName(objectName);
-    m_idBox->setMaxLength(m_definition.identifierLength);
-    m_idBox->setFixedWidth(FieldWidth);
-    modUI::AttachTextBox(m_idBox, keyKind);
-    addRow(label, m_idBox);
-    return m_idBox;
-}
-
-QLineEdit *MasterDataWindow::addTextField(const QString &objectName, const QString &label,
-                                          const QString &column, int maxLength, int keyKind,
-                                          FieldKind kind)
-{
-    auto *box = new QLineEdit(this);
-    box->setObjectName(objectName);
-    box->setMaxLength(maxLength);
-    box->setFixedWidth(FieldWidth);
-    modUI::AttachTextBox(box, keyKind);
-    addRow(label, box);
-    m_fields.append({box, column, kind});
-    return box;
-}
-
-QCheckBox *MasterDataWindow::addCheckField(const QString &objectName, const QString &caption,
-                                           const QString &label, const QString &column)
-{
-    auto *check = new QCheckBox(caption, this);
-    check->setObjectName(objectName);
-    addRow(label.isEmpty() ? QString() : label, check);
-    m_fields.append({check, column, FieldKind::Flag});
-    return check;
-}
-
-QComboBox *MasterDataWindow::addListField(const QString &objectName, const QString &label,
-                                          const QString &column, const QStringList &items)
-{
-    auto *combo = new QComboBox(this);
-    combo->setObjectName(objectName);
-    combo->addItems(items);
-    combo->setFixedWidth(FieldWidth / 2);
-    addRow(label, combo);
-    m_fields.append({combo, column, FieldKind::ListNumber});
-    return combo;
-}
-
-void MasterDataWindow::addPage(const QString &title)
-{
-    if (!m_pages) {
-        m_pages = new QTabWidget(m_fieldsArea);
-        m_pages->setObjectName(QStringLiteral("tabMain"));
-        m_form->addWidget(m_pages, m_form->rowCount(), 0, 1, 2);
-    }
-    auto *page = new QWidget(m_pages);
-    new QGridLayout(page);
-    m_pages->addTab(page, title);
-}
-
-MasterDataWindow::Field *MasterDataWindow::fieldOf(QWidget *control)
-{
-    for (Field &field : m_fields)
-        if (field.control == control)
-            return &field;
-    return nullptr;
-}
-
-void MasterDataWindow::setFieldWritten(QWidget *control, bool written)
-{
-    if (Field *field = fieldOf(control))
-        field->written = written;
-}
-
-void MasterDataWindow::setFieldTrimmed(QWidget *control, bool trimmed)
-{
-    if (Field *field = fieldOf(control))
-        field->trimmed = trimmed;
-}
-
-QLabel *MasterDataWindow::labelOf(QWidget *control) const { return m_labels.value(control); }
 
 void MasterDataWindow::showEvent(QShowEvent *event)
 {
@@ -283,8 +156,8 @@ bool MasterDataWindow::keyPreview(QKeyEvent *event)
 
 bool MasterDataWindow::listKey(QKeyEvent *event)
 {
-    if (m_editing)
-        return false;
+    if (m_editing || !m_definition.listKeys)
+        return m_definition.listKeys ? false : keyPreview(event);
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         subFormModify();
         return true;
@@ -363,43 +236,6 @@ void MasterDataWindow::subFormCaptionRefresh()
                    + m_currentName + mode);
 }
 
-void MasterDataWindow::subFormClear()
-{
-    QList<QWidget *> controls;
-    for (const Field &field : m_fields)
-        controls << field.control;
-    clearControls(controls);
-    clearIdentifier();
-}
-
-void MasterDataWindow::clearIdentifier()
-{
-    if (m_idPanel)
-        m_idPanel->clear();
-    if (m_idBox)
-        m_idBox->clear();
-}
-
-void MasterDataWindow::clearControls(const QList<QWidget *> &controls)
-{
-    for (QWidget *control : controls) {
-        if (auto *box = qobject_cast<QLineEdit *>(control))
-            box->clear();
-        else if (auto *check = qobject_cast<QCheckBox *>(control))
-            check->setChecked(false);
-        else if (auto *combo = qobject_cast<QComboBox *>(control))
-            combo->setCurrentIndex(-1);
-        else if (auto *panel = qobject_cast<QLabel *>(control))
-            panel->clear();
-    }
-}
-
-QString MasterDataWindow::identifierText() const
-{
-    if (m_idBox)
-        return m_idBox->text();
-    return m_idPanel ? m_idPanel->text() : QString();
-}
 
 void MasterDataWindow::subFormAddNew()
 {
@@ -407,8 +243,19 @@ void MasterDataWindow::subFormAddNew()
     clearForAddNew();
     m_editing = m_addNew = true;
     subFormUserModeModify(true);
+    focusForAddNew();
+}
+
+void MasterDataWindow::focusForAddNew()
+{
     if (!modUI::SetFocusTextBox(m_idBox, true))
         focusFirstTextField();
+}
+
+void MasterDataWindow::forgetCurrentRecord()
+{
+    m_currentId.clear();
+    m_currentName.clear();
 }
 
 void MasterDataWindow::focusFirstTextField()

@@ -29,7 +29,7 @@ class MasterDataWindow : public QDialog
 
 public:
     enum class Identifier { Database, Typed };
-    enum class FieldKind { Text, SortOrder, Flag, ListNumber };
+    enum class FieldKind { Text, SortOrder, Flag, ListNumber, DataCombo };
 
     struct Definition
     {
@@ -51,6 +51,8 @@ public:
         bool saveInTransaction = false;
         QString checkTitle = QStringLiteral("儲存檢查");
         QList<modUI::ToolButtonEntry> toolButtons; // empty: the shared captions
+        QString listObjectName = QStringLiteral("lstMain");
+        bool listKeys = true; // Enter and Delete on the list modify and delete
     };
 
     // The shared toolbar: keys, captions and tool tips.
@@ -76,6 +78,13 @@ protected:
                              const QString &label, const QString &column);
     QComboBox *addListField(const QString &objectName, const QString &label, const QString &column,
                             const QStringList &items);
+    // A list of records of another table, shown by one column and bound to another; filled
+    // when the window loads. Written only when its bound value reads as a number.
+    QComboBox *addComboField(const QString &objectName, const QString &label, const QString &column,
+                             const QString &statement, const QString &shownColumn,
+                             const QString &boundColumn);
+    static void setComboValue(QComboBox *combo, qint32 value);
+    static bool comboHasNumber(const QComboBox *combo);
     // Later fields go on a new page of a tabbed container.
     void addPage(const QString &title);
     void setNameBox(QLineEdit *box) { m_nameBox = box; }
@@ -85,6 +94,7 @@ protected:
 
     // What members change.
     virtual void clearForAddNew();          // clears and sets the defaults of a new record
+    virtual void focusForAddNew();          // the identifier box, else the first text box
     virtual bool FormSaveCheck() = 0;       // shows its one message and answers false to stop
     virtual void beforeSave() {}            // runs inside the save, the connection open
     virtual void modeChanged(bool /*edit*/) {}
@@ -119,6 +129,8 @@ protected:
     void clearIdentifier();
 
     QString identifierText() const;
+    QLineEdit *identifierBox() const { return m_idBox; }
+    void forgetCurrentRecord();
     QString shownName() const { return m_currentName; }
     QToolBar *toolBar() const { return m_toolBar; }
     QListWidget *list() const { return m_list; }
@@ -129,17 +141,20 @@ protected:
 private:
     struct Field
     {
-        QWidget *control;
+        QWidget *control = nullptr;
         QString column;
-        FieldKind kind;
+        FieldKind kind = FieldKind::Text;
         bool written = true;
         bool trimmed = false;
+        QString statement; // data combos: their items
     };
 
     void createLayout();
     void addRow(const QString &label, QWidget *control);
+    void addField(QWidget *control, const QString &column, FieldKind kind, const QString &statement = {});
     Field *fieldOf(QWidget *control);
     void formLoad();
+    void fillCombos();
     void toolBarClicked(const QString &key);
     void dispatch(const QString &key);
     bool keyPreview(QKeyEvent *event);
