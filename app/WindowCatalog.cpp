@@ -4,7 +4,9 @@
 #include "masterdata/frmBC_MeasurementUnit.h"
 #include "masterdata/frmBC_OrderItemNote.h"
 #include "masterdata/frmBC_ProductCategory.h"
+#include "masterdata/frmBF_Customer.h"
 #include "masterdata/frmBF_SelfCompanyTitle.h"
+#include "masterdata/frmBF_Supplier.h"
 #include "ui/StandInWindow.h"
 
 #include <QHash>
@@ -23,6 +25,8 @@ const QHash<QString, Factory> &factories()
         {QStringLiteral("frmBC_MeasurementUnit"), [] { return new frmBC_MeasurementUnit; }},
         {QStringLiteral("frmBC_OrderItemNote"), [] { return new frmBC_OrderItemNote; }},
         {QStringLiteral("frmBF_SelfCompanyTitle"), [] { return new frmBF_SelfCompanyTitle; }},
+        {QStringLiteral("frmBF_Supplier"), [] { return new frmBF_Supplier; }},
+        {QStringLiteral("frmBF_Customer"), [] { return new frmBF_Customer; }},
     };
     return all;
 }

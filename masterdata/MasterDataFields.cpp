@@ -27,21 +27,25 @@ QLabel *labelPanel(const QString &text, QWidget *parent)
 }
 
 } // namespace
+
 void MasterDataWindow::addRow(const QString &label, QWidget *control)
 {
     QGridLayout *form = m_form;
     QWidget *owner = m_pages ? m_pages->widget(m_pages->count() - 1) : m_fieldsArea;
     if (m_pages)
         form = static_cast<QGridLayout *>(owner->layout());
-    const int row = form->rowCount();
+    const bool beside = m_besideNext && form->rowCount() > 0;
+    m_besideNext = false;
+    const int row = beside ? form->rowCount() - 1 : form->rowCount();
+    const int column = beside ? 2 : 0;
     if (!label.isNull()) {
         QLabel *panel = labelPanel(label, owner);
         panel->setObjectName(control->objectName() + QStringLiteral("_Label"));
         m_labels.insert(control, panel);
-        form->addWidget(panel, row, 0);
+        form->addWidget(panel, row, column);
     }
     control->setParent(owner);
-    form->addWidget(control, row, 1);
+    form->addWidget(control, row, column + 1);
 }
 
 void MasterDataWindow::addIdentifierPanel(const QString &objectName)

@@ -85,6 +85,8 @@ protected:
                              const QString &boundColumn);
     static void setComboValue(QComboBox *combo, qint32 value);
     static bool comboHasNumber(const QComboBox *combo);
+    // The next field goes to the right of the one before, on the same row.
+    void placeNextBeside() { m_besideNext = true; }
     // Later fields go on a new page of a tabbed container.
     void addPage(const QString &title);
     void setNameBox(QLineEdit *box) { m_nameBox = box; }
@@ -177,6 +179,7 @@ private:
     bool m_addNew = false;
     bool m_editing = false;
     bool m_settingList = false;
+    bool m_besideNext = false;
     QString m_idBeforeEdit;
     QString m_currentId;
     QString m_currentName;

@@ -122,6 +122,8 @@ void tst_MainWindow::masterDataWindows_data()
     QTest::newRow("units") << "mnuBC_MeasurementUnit" << QStringLiteral("計量單位");
     QTest::newRow("notes") << "mnuBC_OrderItemNote" << QStringLiteral("單據品項備註");
     QTest::newRow("titles") << "mnuBF_SelfCompanyTitle" << QStringLiteral("本公司抬頭資料建檔");
+    QTest::newRow("suppliers") << "mnuBF_Supplier" << QStringLiteral("供應廠商資料建檔");
+    QTest::newRow("customers") << "mnuBF_Customer" << QStringLiteral("客戶資料建檔");
 }
 
 void tst_MainWindow::masterDataWindows()

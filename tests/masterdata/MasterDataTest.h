@@ -38,6 +38,6 @@ inline QString text(QWidget &window, const char *name)
     return window.findChild<QLineEdit *>(QLatin1String(name))->text();
 }
 
-inline QListWidget *list(QWidget &window) { return window.findChild<QListWidget *>(QStringLiteral("lstMain")); }
+inline QListWidget *list(QWidget &window) { return window.findChild<QListWidget *>(); }
 
 } // namespace MasterDataTest
