@@ -5,6 +5,7 @@
 #include "masterdata/frmBC_OrderItemNote.h"
 #include "masterdata/frmBC_ProductCategory.h"
 #include "masterdata/frmBF_Customer.h"
+#include "masterdata/frmBF_Product.h"
 #include "masterdata/frmBF_SelfCompanyTitle.h"
 #include "masterdata/frmBF_Supplier.h"
 #include "ui/StandInWindow.h"
@@ -27,6 +28,7 @@ const QHash<QString, Factory> &factories()
         {QStringLiteral("frmBF_SelfCompanyTitle"), [] { return new frmBF_SelfCompanyTitle; }},
         {QStringLiteral("frmBF_Supplier"), [] { return new frmBF_Supplier; }},
         {QStringLiteral("frmBF_Customer"), [] { return new frmBF_Customer; }},
+        {QStringLiteral("frmBF_Product"), [] { return new frmBF_Product; }},
     };
     return all;
 }

@@ -48,6 +48,18 @@ void MasterDataWindow::addRow(const QString &label, QWidget *control)
     form->addWidget(control, row, column + 1);
 }
 
+void MasterDataWindow::addBeside(QWidget *control)
+{
+    QWidget *owner = m_pages ? m_pages->widget(m_pages->count() - 1) : m_fieldsArea;
+    auto *form = static_cast<QGridLayout *>(owner->layout());
+    const int row = form->rowCount() - 1;
+    int column = 2;
+    while (form->itemAtPosition(row, column))
+        ++column;
+    control->setParent(owner);
+    form->addWidget(control, row, column);
+}
+
 void MasterDataWindow::addIdentifierPanel(const QString &objectName)
 {
     m_idPanel = new QLabel(this);

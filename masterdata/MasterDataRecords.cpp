@@ -196,6 +196,10 @@ void MasterDataWindow::readFields(const Recordset &rs)
         case FieldKind::SortOrder:
             static_cast<QLineEdit *>(field.control)->setText(modDB::NullToString(value));
             break;
+        case FieldKind::Number: // shown to 7 significant digits
+            static_cast<QLineEdit *>(field.control)->setText(
+                QString::number(double(modDB::NullToSingle(value)), 'g', 7));
+            break;
         case FieldKind::Flag:
             static_cast<QCheckBox *>(field.control)->setChecked(modDB::NullToBoolean(value));
             break;
@@ -307,6 +311,9 @@ void MasterDataWindow::writeFields(Recordset &rs)
         }
         case FieldKind::SortOrder:
             value = int(QuantityText::parseLeadingNumber(static_cast<QLineEdit *>(field.control)->text()));
+            break;
+        case FieldKind::Number:
+            value = QuantityText::parseLeadingNumber(static_cast<QLineEdit *>(field.control)->text());
             break;
         case FieldKind::Flag:
             value = static_cast<QCheckBox *>(field.control)->isChecked();

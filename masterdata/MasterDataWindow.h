@@ -29,7 +29,7 @@ class MasterDataWindow : public QDialog
 
 public:
     enum class Identifier { Database, Typed };
-    enum class FieldKind { Text, SortOrder, Flag, ListNumber, DataCombo };
+    enum class FieldKind { Text, SortOrder, Number, Flag, ListNumber, DataCombo };
 
     struct Definition
     {
@@ -85,6 +85,8 @@ protected:
                              const QString &boundColumn);
     static void setComboValue(QComboBox *combo, qint32 value);
     static bool comboHasNumber(const QComboBox *combo);
+    // A control without a label of its own, to the right of the last row's controls.
+    void addBeside(QWidget *control);
     // The next field goes to the right of the one before, on the same row.
     void placeNextBeside() { m_besideNext = true; }
     // Later fields go on a new page of a tabbed container.

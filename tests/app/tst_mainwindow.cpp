@@ -124,6 +124,7 @@ void tst_MainWindow::masterDataWindows_data()
     QTest::newRow("titles") << "mnuBF_SelfCompanyTitle" << QStringLiteral("本公司抬頭資料建檔");
     QTest::newRow("suppliers") << "mnuBF_Supplier" << QStringLiteral("供應廠商資料建檔");
     QTest::newRow("customers") << "mnuBF_Customer" << QStringLiteral("客戶資料建檔");
+    QTest::newRow("products") << "mnuBF_Product" << QStringLiteral("產品主檔");
 }
 
 void tst_MainWindow::masterDataWindows()
