@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopedValueRollback>
 #include <QToolBar>
 
 namespace {
@@ -115,19 +116,21 @@ void MasterDataWindow::subFormListRefresh()
         rs.open(m_lastSql, modConn::SharedConnection());
         const int listColumn = rs.fieldIndex(m_definition.listField);
         const int boundColumn = rs.fieldIndex(m_definition.listBoundColumn);
-        m_settingList = true;
+        const QScopedValueRollback<bool> quiet(m_settingList, true);
         m_list->clear();
         m_listRows.clear();
-        QStringList texts;
+        QStringList texts, bound;
         texts.reserve(rs.recordCount());
+        bound.reserve(rs.recordCount());
         for (; !rs.eof(); rs.moveNext()) {
             texts << modDB::NullToString(rs.value(listColumn));
-            m_listRows.insert(modDB::NullToString(rs.value(boundColumn)), int(m_listRows.size()));
+            bound << modDB::NullToString(rs.value(boundColumn));
         }
         m_list->addItems(texts);
-        for (auto it = m_listRows.constBegin(); it != m_listRows.constEnd(); ++it)
-            m_list->item(it.value())->setData(Qt::UserRole, it.key());
-        m_settingList = false;
+        for (int row = 0; row < bound.size(); ++row) {
+            m_list->item(row)->setData(Qt::UserRole, bound.at(row));
+            m_listRows.insert(bound.at(row), row);
+        }
         m_recordCount = rs.recordCount();
         rs.close();
         modConn::CloseConnection();
